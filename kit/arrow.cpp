@@ -1,0 +1,52 @@
+// Head placement in five cases: right, left, straight up, straight down, and a point.
+#include "arrow.h"
+
+#include <cmath>
+
+namespace kit {
+
+double shaftAngle(const Line& shaft) {
+  if (shaft.X1 == shaft.X2) return 0.0;
+  return std::atan((double(shaft.Y2) - shaft.Y1) / (double(shaft.X2) - shaft.X1));
+}
+
+void SetArrowHead(const Line& shaft, Line& p, Line& q, double length) {
+  SetArrowHead(shaft, p, q, length, shaftAngle(shaft));
+}
+
+void SetArrowHead(const Line& s, Line& p, Line& q, double length, double theta) {
+  const double plus = theta + kHeadHalfAngle, minus = theta - kHeadHalfAngle;
+  if (s.X1 < s.X2) {
+    p.X2 = s.X2 - length * std::cos(plus);
+    p.Y2 = s.Y2 - length * std::sin(plus);
+    q.X2 = s.X2 - length * std::cos(minus);
+    q.Y2 = s.Y2 - length * std::sin(minus);
+  } else if (s.X1 > s.X2) {
+    p.X2 = s.X2 + length * std::cos(plus);
+    p.Y2 = s.Y2 + length * std::sin(plus);
+    q.X2 = s.X2 + length * std::cos(minus);
+    q.Y2 = s.Y2 + length * std::sin(minus);
+  } else if (s.Y1 < s.Y2) {
+    p.X2 = s.X2 - length * std::cos(kVerticalHeadAngle);
+    p.Y2 = s.Y2 - length * std::sin(kVerticalHeadAngle);
+    q.X2 = s.X2 + length * std::cos(kVerticalHeadAngle);
+    q.Y2 = s.Y2 - length * std::sin(kVerticalHeadAngle);
+  } else if (s.Y1 > s.Y2) {
+    p.X2 = s.X2 - length * std::cos(kVerticalHeadAngle);
+    p.Y2 = s.Y2 + length * std::sin(kVerticalHeadAngle);
+    q.X2 = s.X2 + length * std::cos(kVerticalHeadAngle);
+    q.Y2 = s.Y2 + length * std::sin(kVerticalHeadAngle);
+  }
+}
+
+void placePointLetter(Label& letter, double x, double y, double offset) {
+  letter.Left = x - offset;
+  letter.Top = y;
+}
+
+void placeVectorLetter(Label& letter, const Line& s) {
+  letter.Left = s.X1 + (double(s.X2) - s.X1) / 2;
+  letter.Top = s.Y1 + (double(s.Y2) - s.Y1) / 2;
+}
+
+}  // namespace kit

@@ -1,0 +1,29 @@
+// Arrowheads and letters: the two short head lines at the head of a shaft, pointing back along
+// it, and the places of the letters that name points and vectors.
+#pragma once
+
+#include "controls.h"
+
+namespace kit {
+
+constexpr double kPi = 3.14159;  // the lessons' own value of pi
+constexpr double degrees(double d) { return d / 180.0 * kPi; }
+constexpr double kHeadHalfAngle = degrees(25);
+constexpr double kVerticalHeadAngle = degrees(75);
+
+// The slope angle of the shaft, between -90 and +90 degrees; 0 for a vertical shaft.
+double shaftAngle(const Line& shaft);
+
+// Moves the far ends (X2, Y2) of the head lines p and q for the shaft's current direction.
+// The start points and the visibility of p and q are left to the caller; a zero-length shaft
+// leaves them as they are.
+void SetArrowHead(const Line& shaft, Line& p, Line& q, double length);
+// The same with the shaft angle given (one that a handler keeps between ticks).
+void SetArrowHead(const Line& shaft, Line& p, Line& q, double length, double theta);
+
+// A point's letter hangs below and to the left of the point.
+void placePointLetter(Label& letter, double x, double y, double offset);
+// A vector's letter sits at the middle of its shaft.
+void placeVectorLetter(Label& letter, const Line& shaft);
+
+}  // namespace kit

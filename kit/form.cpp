@@ -1,0 +1,56 @@
+// Registry, handler dispatch and message boxes of a form.
+#include "form.h"
+
+#include <utility>
+
+#include "controls.h"
+
+namespace kit {
+
+Form::Form(std::string caption, double widthTwips, double heightTwips)
+    : Caption(std::move(caption)), Width(widthTwips), Height(heightTwips) {
+  window_ = std::make_unique<Canvas>(*this, "Form", TwipRect{0, 0, widthTwips, heightTwips}, 0);
+  window_->BackColor = BackColor;
+}
+
+Form::~Form() = default;
+
+bool Form::dispatch(const std::function<void()>& handler) {
+  if (busy_ || !handler) return false;
+  busy_ = true;
+  struct Release {
+    bool& flag;
+    ~Release() { flag = false; }
+  } release{busy_};
+  handler();
+  return true;
+}
+
+void Form::MsgBox(const std::string& text) {
+  pendingBoxes_.push_back(text);
+  messageLog_.push_back(text);
+}
+
+std::vector<std::string> Form::takePendingBoxes() { return std::exchange(pendingBoxes_, {}); }
+std::vector<std::string> Form::takeMessageLog() { return std::exchange(messageLog_, {}); }
+
+Control* Form::find(const std::string& name) const {
+  for (Control* control : controls_)
+    if (control->name() == name) return control;
+  return nullptr;
+}
+
+std::vector<Timer*> Form::timers() const {
+  std::vector<Timer*> result;
+  for (Control* control : controls_)
+    if (control->kind() == Kind::Timer) result.push_back(static_cast<Timer*>(control));
+  return result;
+}
+
+Canvas* Form::findCanvas(const std::string& name) const {
+  for (Canvas* canvas : canvases_)
+    if (canvas->name() == name) return canvas;
+  return nullptr;
+}
+
+}  // namespace kit

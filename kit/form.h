@@ -1,0 +1,75 @@
+// The base of every program's window: owns the registry of its controls (in declaration order),
+// its drawing areas, its window-level variables, and the message boxes its handlers ask for.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "canvas.h"
+#include "style.h"
+
+namespace kit {
+
+class Control;
+class Timer;
+
+class Form {
+ public:
+  Form(std::string caption, double widthTwips, double heightTwips);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  std::string Caption;
+  double Width, Height;  // client area in twips
+  Color BackColor = colors::kButtonFace;
+  Font font;             // the window's default font
+
+  virtual void Form_Load() {}
+
+  // Runs one event handler. Handlers never nest: a call made while one runs is refused.
+  bool dispatch(const std::function<void()>& handler);
+  bool busy() const { return busy_; }
+
+  // A modal message box with an OK button; the front end shows it once the handler returns.
+  void MsgBox(const std::string& text);
+  std::vector<std::string> takePendingBoxes();
+  std::vector<std::string> takeMessageLog();
+
+  const std::vector<Control*>& controls() const { return controls_; }
+  Control* find(const std::string& name) const;
+  std::vector<Timer*> timers() const;
+  const std::vector<Canvas*>& canvases() const { return canvases_; }
+  Canvas* findCanvas(const std::string& name) const;
+  Canvas& window() { return *window_; }
+
+  using VarRef = std::variant<const double*, const float*, const int*>;
+  struct Var {
+    std::string name;
+    VarRef ref;
+  };
+  const std::vector<Var>& vars() const { return vars_; }
+
+  // Called by the constructors of controls and canvases.
+  void adopt(Control* control) { controls_.push_back(control); }
+  void adopt(Canvas* canvas) { canvases_.push_back(canvas); }
+
+ protected:
+  template <typename T>
+  void expose(std::string name, const T& variable) {
+    vars_.push_back({std::move(name), &variable});
+  }
+
+ private:
+  std::vector<Control*> controls_;
+  std::vector<Canvas*> canvases_;
+  std::vector<Var> vars_;
+  std::vector<std::string> pendingBoxes_, messageLog_;
+  std::unique_ptr<Canvas> window_;
+  bool busy_ = false;
+};
+
+}  // namespace kit

@@ -1,0 +1,60 @@
+// Shortest round-trip numbers come from std::to_chars.
+#include "json.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace kit {
+namespace {
+
+template <typename T>
+std::string shortestNumber(T value) {
+  if (!std::isfinite(value)) return "null";
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string jsonNumber(float value) { return shortestNumber(value); }
+std::string jsonNumber(double value) { return shortestNumber(value); }
+
+std::string jsonString(std::string_view text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+          out += escaped;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+JsonObject& JsonObject::raw(std::string_view key, std::string_view json) {
+  if (!body_.empty()) body_ += ",";
+  body_ += jsonString(key);
+  body_ += ":";
+  body_ += json;
+  return *this;
+}
+
+JsonArray& JsonArray::raw(std::string_view json) {
+  if (!body_.empty()) body_ += ",";
+  body_ += json;
+  return *this;
+}
+
+}  // namespace kit

@@ -1,0 +1,22 @@
+// Number texts: the plain decimal text of a number (never an exponent form) and the short
+// four-character text used in coordinate captions.
+#pragma once
+
+#include <string>
+
+namespace kit {
+
+// At most 7 significant digits, no trailing zeros, "-" for negatives, "." as the point.
+std::string fullText(float value);
+// The same with at most 15 significant digits.
+std::string fullText(double value);
+
+// The first four characters of the full text, cut and never rounded; an integer part longer
+// than that is kept whole, as dropping digits before the point would show a wrong number.
+std::string shortText(float value);
+std::string shortText(double value);
+
+// The text a number prints as on a drawing surface: a blank stands where a minus sign would.
+std::string printText(double value);
+
+}  // namespace kit

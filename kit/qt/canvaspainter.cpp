@@ -1,0 +1,173 @@
+// Lines are crisp at 1x (no antialiasing) and clipped before stroking; text is antialiased.
+#include "canvaspainter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QtMath>
+
+#include "kit/clip.h"
+#include "kit/controls.h"
+#include "look.h"
+
+namespace kitqt {
+namespace {
+
+// Strokes a segment given in pixels, cut to the visible area first.
+void strokeClipped(QPainter& painter, QPointF from, QPointF to, QSizeF area) {
+  kit::Segment segment{from.x(), from.y(), to.x(), to.y()};
+  const double margin = 8;
+  if (!kit::clipSegment(segment, -margin, -margin, area.width() + margin, area.height() + margin))
+    return;
+  painter.drawLine(QPointF(segment.x1, segment.y1), QPointF(segment.x2, segment.y2));
+}
+
+void drawTextAt(QPainter& painter, QPointF topLeft, const QString& text) {
+  const QFontMetricsF metrics(painter.font());
+  painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+}
+
+// Pixel coordinates far outside the area are brought within reach of QPainter's integers.
+QPointF bounded(QPointF p) {
+  const double limit = 1e7;
+  return QPointF(std::clamp(p.x(), -limit, limit), std::clamp(p.y(), -limit, limit));
+}
+
+}  // namespace
+
+QSize CanvasPainter::innerSize() const {
+  return QSize(qRound(pixels(canvas_.innerWidthTwips(), zoom_)),
+               qRound(pixels(canvas_.innerHeightTwips(), zoom_)));
+}
+
+QPointF CanvasPainter::toPixels(double x, double y) const {
+  return QPointF(pixels(canvas_.toTwipsX(x), zoom_), pixels(canvas_.toTwipsY(y), zoom_));
+}
+
+QPointF CanvasPainter::toUnits(QPointF pixel) const {
+  const double tx = pixel.x() / zoom_ * kit::kTwipsPerPixel;
+  const double ty = pixel.y() / zoom_ * kit::kTwipsPerPixel;
+  return QPointF(canvas_.fromTwipsX(tx), canvas_.fromTwipsY(ty));
+}
+
+void CanvasPainter::paint(QPainter& painter) {
+  paintDrawing(painter);
+  paintObjects(painter);
+}
+
+void CanvasPainter::paintDrawing(QPainter& painter) {
+  if (canvas_.drawing().empty()) return;
+  const qreal ratio = painter.device()->devicePixelRatioF();
+  if (cachedVersion_ != canvas_.drawingVersion() || drawingCache_.devicePixelRatioF() != ratio) {
+    drawingCache_ = QPixmap(innerSize() * ratio);
+    drawingCache_.setDevicePixelRatio(ratio);
+    drawingCache_.fill(Qt::transparent);
+    QPainter cache(&drawingCache_);
+    const QSizeF area = innerSize();
+    for (const kit::DrawOp& op : canvas_.drawing()) {
+      const QColor color = qtColor(op.color);
+      const double width = std::max(1.0, op.width * zoom_);
+      switch (op.kind) {
+        case kit::DrawOp::Kind::Point: {
+          const QPointF centre = bounded(toPixels(op.x1, op.y1));
+          cache.setPen(Qt::NoPen);
+          cache.setBrush(color);
+          if (width <= 1.0) {
+            cache.fillRect(QRectF(std::floor(centre.x()), std::floor(centre.y()), 1, 1), color);
+          } else {
+            cache.setRenderHint(QPainter::Antialiasing, zoom_ > 1.0);
+            cache.drawEllipse(centre, width / 2, width / 2);
+          }
+          break;
+        }
+        case kit::DrawOp::Kind::Line:
+          cache.setRenderHint(QPainter::Antialiasing, zoom_ > 1.0);
+          cache.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap));
+          strokeClipped(cache, toPixels(op.x1, op.y1), toPixels(op.x2, op.y2), area);
+          break;
+        case kit::DrawOp::Kind::Arc: {
+          const QPointF centre = bounded(toPixels(op.x1, op.y1));
+          const double r = std::min(1e6, pixels(std::abs(canvas_.toTwipsX(op.radius) -
+                                                         canvas_.toTwipsX(0)),
+                                                zoom_));
+          cache.setRenderHint(QPainter::Antialiasing, true);
+          cache.setPen(QPen(color, width));
+          cache.setBrush(Qt::NoBrush);
+          const double spanDegrees = qRadiansToDegrees(op.end - op.start);
+          cache.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
+                        qRound(qRadiansToDegrees(op.start) * 16), qRound(spanDegrees * 16));
+          break;
+        }
+        case kit::DrawOp::Kind::Text:
+          cache.setRenderHint(QPainter::TextAntialiasing, true);
+          cache.setPen(color);
+          cache.setFont(qtFont(op.font, zoom_));
+          drawTextAt(cache, bounded(toPixels(op.x1, op.y1)), QString::fromStdString(op.text));
+          break;
+      }
+    }
+    cachedVersion_ = canvas_.drawingVersion();
+  }
+  painter.drawPixmap(0, 0, drawingCache_);
+}
+
+const QPixmap& CanvasPainter::picture(const std::string& path) {
+  const QString key = QString::fromStdString(path);
+  auto found = pictures_.find(key);
+  if (found == pictures_.end()) found = pictures_.insert(key, QPixmap(key));
+  return *found;
+}
+
+void CanvasPainter::paintObjects(QPainter& painter) {
+  const QSizeF area = innerSize();
+  // Pictures and marks first, so that arrows and letters stay readable over them.
+  for (const kit::CanvasObject* object : canvas_.objects()) {
+    if (object->kind() == kit::Kind::Image) {
+      const auto& image = static_cast<const kit::Image&>(*object);
+      if (!image.Visible) continue;
+      const QPointF at = bounded(toPixels(image.Left, image.Top));
+      const QPixmap& pixmap = picture(image.picture);
+      const QSizeF size(pixels(image.widthTwips, zoom_), pixels(image.heightTwips, zoom_));
+      if (!pixmap.isNull()) painter.drawPixmap(QRectF(at, size), pixmap, pixmap.rect());
+    } else if (object->kind() == kit::Kind::Shape) {
+      const auto& shape = static_cast<const kit::Shape&>(*object);
+      if (!shape.Visible) continue;
+      const QRectF box(bounded(toPixels(shape.Left, shape.Top)),
+                       QSizeF(pixels(shape.widthTwips, zoom_), pixels(shape.heightTwips, zoom_)));
+      painter.setRenderHint(QPainter::Antialiasing, true);
+      painter.setPen(qtColor(shape.fillColor));
+      painter.setBrush(qtColor(shape.fillColor));
+      if (shape.circle) {
+        painter.drawEllipse(box);
+      } else {
+        painter.drawRect(box);
+      }
+    }
+  }
+  painter.setBrush(Qt::NoBrush);
+  for (const kit::CanvasObject* object : canvas_.objects()) {
+    if (object->kind() != kit::Kind::Line) continue;
+    const auto& line = static_cast<const kit::Line&>(*object);
+    if (!line.Visible) continue;
+    painter.setRenderHint(QPainter::Antialiasing, zoom_ > 1.0);
+    QPen pen(qtColor(line.color), std::max(1.0, line.width * zoom_));
+    if (line.dotted) {
+      pen.setStyle(Qt::CustomDashLine);
+      pen.setDashPattern({1.0, 1.0});
+    }
+    pen.setCapStyle(line.width > 1 ? Qt::RoundCap : Qt::FlatCap);
+    painter.setPen(pen);
+    strokeClipped(painter, toPixels(line.X1, line.Y1), toPixels(line.X2, line.Y2), area);
+  }
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  for (const kit::CanvasObject* object : canvas_.objects()) {
+    if (object->kind() != kit::Kind::Label) continue;
+    const auto& label = static_cast<const kit::Label&>(*object);
+    if (!label.Visible) continue;
+    painter.setPen(qtColor(label.color));
+    painter.setFont(qtFont(label.font, zoom_));
+    drawTextAt(painter, bounded(toPixels(label.Left, label.Top)),
+               QString::fromStdString(label.Caption));
+  }
+}
+
+}  // namespace kitqt

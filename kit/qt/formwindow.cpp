@@ -1,0 +1,233 @@
+// Widgets for buttons, text boxes and frames; the drawing surfaces; timers and message boxes.
+#include "formwindow.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+#include "kit/controls.h"
+#include "kit/form.h"
+#include "look.h"
+#include "surfacewidget.h"
+
+namespace kitqt {
+namespace {
+
+// The design's key codes: Enter is 13, letters and digits their upper-case character.
+int keyCode(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Delete: return 46;
+    default: return event.key() < 128 ? event.key() : 0;
+  }
+}
+
+}  // namespace
+
+FormWindow::FormWindow(kit::Form& form, double zoom, QWidget* parent)
+    : QWidget(parent), form_(form), zoom_(zoom), windowPainter_(form.window(), zoom),
+      clock_(form) {
+  setWindowTitle(QString::fromStdString(form.Caption));
+  setFixedSize(qRound(pixels(form.Width, zoom)), qRound(pixels(form.Height, zoom)));
+  setFont(qtFont(form.font, zoom));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, qtColor(form.BackColor));
+  setPalette(colours);
+  setAutoFillBackground(true);
+  build();
+  syncWidgets();
+  tickTimer_.setSingleShot(true);
+  tickTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&tickTimer_, &QTimer::timeout, this, [this] { onTick(); });
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::build() {
+  auto deliverer = [this](std::function<void()> handler) { deliver(handler); };
+  for (kit::Canvas* canvas : form_.canvases())
+    if (canvas != &form_.window())
+      surfaces_.push_back(new SurfaceWidget(*canvas, zoom_, deliverer, this));
+
+  // Frames first, so that what lies inside them stays in front.
+  std::vector<kit::WindowControl*> controls;
+  for (kit::Control* control : form_.controls())
+    if (control->kind() == kit::Kind::Frame) controls.push_back(static_cast<kit::WindowControl*>(control));
+  for (kit::Control* control : form_.controls())
+    if (control->kind() == kit::Kind::Button || control->kind() == kit::Kind::TextBox)
+      controls.push_back(static_cast<kit::WindowControl*>(control));
+
+  for (kit::WindowControl* control : controls) {
+    QWidget* widget = nullptr;
+    if (control->kind() == kit::Kind::Button) {
+      auto* button = static_cast<kit::Button*>(control);
+      auto* push = new QPushButton(this);
+      connect(push, &QPushButton::clicked, this, [this, button] { deliver(button->onClick); });
+      widget = push;
+    } else if (control->kind() == kit::Kind::TextBox) {
+      auto* box = static_cast<kit::TextBox*>(control);
+      if (box->multiLine) {
+        auto* edit = new QPlainTextEdit(this);
+        edit->setReadOnly(box->readOnly);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit->document()->setDocumentMargin(1);
+        widget = edit;
+      } else {
+        auto* edit = new QLineEdit(this);
+        edit->setReadOnly(box->readOnly);
+        edit->setTextMargins(0, 0, 0, 0);
+        connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+          deliver([box, value = text.toStdString()] { box->type(value); });
+        });
+        edit->installEventFilter(this);
+        widget = edit;
+      }
+    } else {
+      widget = new QGroupBox(this);
+    }
+    widget->setObjectName(QString::fromStdString(control->name()));
+    widget->setGeometry(pixelRect(control->rect, zoom_));
+    widget->setFont(qtFont(control->font, zoom_));
+    bound_.push_back({control, widget});
+  }
+
+  // Tab order follows the design's tab indexes.
+  std::vector<Bound> order = bound_;
+  std::stable_sort(order.begin(), order.end(), [](const Bound& a, const Bound& b) {
+    return a.control->tabIndex < b.control->tabIndex;
+  });
+  for (std::size_t i = 1; i < order.size(); ++i)
+    QWidget::setTabOrder(order[i - 1].widget, order[i].widget);
+}
+
+void FormWindow::syncWidgets() {
+  for (const Bound& bound : bound_) {
+    bound.widget->setVisible(bound.control->Visible);
+    switch (bound.control->kind()) {
+      case kit::Kind::Button: {
+        auto* push = static_cast<QPushButton*>(bound.widget);
+        const QString caption =
+            QString::fromStdString(static_cast<kit::Button*>(bound.control)->Caption);
+        if (push->text() != caption) push->setText(caption);
+        break;
+      }
+      case kit::Kind::TextBox: {
+        const QString text =
+            QString::fromStdString(static_cast<kit::TextBox*>(bound.control)->Text());
+        if (auto* line = qobject_cast<QLineEdit*>(bound.widget)) {
+          if (line->text() != text) line->setText(text);
+        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(bound.widget)) {
+          if (plain->toPlainText() != QString(text).replace("\r\n", "\n"))
+            plain->setPlainText(QString(text).replace("\r\n", "\n"));
+        }
+        break;
+      }
+      case kit::Kind::Frame: {
+        auto* group = static_cast<QGroupBox*>(bound.widget);
+        const QString caption =
+            QString::fromStdString(static_cast<kit::Frame*>(bound.control)->Caption);
+        if (group->title() != caption) group->setTitle(caption);
+        break;
+      }
+      default: break;
+    }
+  }
+  for (SurfaceWidget* surface : surfaces_) surface->update();
+  update();
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+  if (form_.window().drawing().empty() && form_.window().objects().empty()) return;
+  QPainter painter(this);
+  windowPainter_.paint(painter);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    for (const Bound& bound : bound_) {
+      if (bound.widget != watched || bound.control->kind() != kit::Kind::TextBox) continue;
+      auto* box = static_cast<kit::TextBox*>(bound.control);
+      const int code = keyCode(*static_cast<QKeyEvent*>(event));
+      if (box->onKeyDown) deliver([box, code] { box->onKeyDown(code); });
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void FormWindow::start() {
+  running_ = true;
+  elapsed_.start();
+  clock_.restartAt(0);
+  scheduleNextTick();
+}
+
+void FormWindow::deliver(const std::function<void()>& handler) {
+  if (holding_ || form_.busy()) return;  // a message box is up, or a handler is running
+  if (running_) clock_.advanceTo(elapsed_.nsecsElapsed() / 1e6, false);
+  form_.dispatch(handler);
+  afterEvent();
+}
+
+void FormWindow::onTick() {
+  if (holding_ || form_.busy()) return;
+  clock_.advanceTo(elapsed_.nsecsElapsed() / 1e6, false);
+  afterEvent();
+}
+
+void FormWindow::afterEvent() {
+  syncWidgets();
+  showBoxes();
+  if (running_) scheduleNextTick();
+}
+
+void FormWindow::showBoxes() {
+  std::vector<std::string> boxes = form_.takePendingBoxes();
+  if (boxes.empty()) return;
+  // Timers hold while a box is up: no handler runs inside the one that asked for it.
+  holding_ = true;
+  tickTimer_.stop();
+  for (const std::string& text : boxes) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("提示"), QString::fromStdString(text),
+                    QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.exec();
+  }
+  holding_ = false;
+  if (running_) clock_.restartAt(elapsed_.nsecsElapsed() / 1e6);
+}
+
+void FormWindow::scheduleNextTick() {
+  const std::optional<double> due = clock_.nextDue();
+  if (!due) {
+    tickTimer_.stop();  // nothing moves: no work until the next event
+    return;
+  }
+  const double wait = *due - elapsed_.nsecsElapsed() / 1e6;
+  tickTimer_.start(std::max(0, static_cast<int>(std::ceil(wait))));
+}
+
+int runProgram(int argc, char** argv, std::unique_ptr<kit::Form> form) {
+  QApplication app(argc, argv);
+  app.setFont(qtFont(form->font, 1.0));
+  FormWindow window(*form);
+  form->dispatch([&] { form->Form_Load(); });
+  window.syncWidgets();
+  window.show();
+  window.start();
+  return app.exec();
+}
+
+}  // namespace kitqt

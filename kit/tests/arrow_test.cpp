@@ -1,0 +1,95 @@
+// Head placement for every direction of a shaft, and the letters of points and vectors.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "kit/arrow.h"
+#include "kit/form.h"
+
+namespace {
+
+class ArrowTest : public ::testing::Test {
+ protected:
+  kit::Form form{"test", 1000, 1000};
+  kit::Canvas surface{form, "Picture1", {0, 0, 1000, 1000}, 0};
+  kit::Line shaft{surface, "S"}, p{surface, "P"}, q{surface, "Q"};
+
+  void shaftFrom(float x1, float y1, float x2, float y2) {
+    shaft.place(x1, y1, x2, y2);
+    p.X1 = q.X1 = x2;
+    p.Y1 = q.Y1 = y2;
+  }
+  void expectEnds(double px, double py, double qx, double qy) {
+    EXPECT_NEAR(p.X2, px, 1e-4);
+    EXPECT_NEAR(p.Y2, py, 1e-4);
+    EXPECT_NEAR(q.X2, qx, 1e-4);
+    EXPECT_NEAR(q.Y2, qy, 1e-4);
+  }
+};
+
+const double k25 = 25 / 180.0 * 3.14159, k75 = 75 / 180.0 * 3.14159;
+
+TEST_F(ArrowTest, HorizontalShaftsPointBackTowardsTheTail) {
+  shaftFrom(100, 500, 400, 500);
+  kit::SetArrowHead(shaft, p, q, 30);
+  expectEnds(400 - 30 * std::cos(k25), 500 - 30 * std::sin(k25), 400 - 30 * std::cos(k25),
+             500 + 30 * std::sin(k25));
+  shaftFrom(400, 500, 100, 500);
+  kit::SetArrowHead(shaft, p, q, 30);
+  expectEnds(100 + 30 * std::cos(k25), 500 + 30 * std::sin(k25), 100 + 30 * std::cos(k25),
+             500 - 30 * std::sin(k25));
+}
+
+TEST_F(ArrowTest, DiagonalShaftsGetASymmetricHeadOnTheTailSide) {
+  const double k70 = 70 / 180.0 * 3.14159, k20 = 20 / 180.0 * 3.14159;
+  shaftFrom(0, 0, 3, 3);
+  kit::SetArrowHead(shaft, p, q, 0.3);
+  expectEnds(3 - 0.3 * std::cos(k70), 3 - 0.3 * std::sin(k70), 3 - 0.3 * std::cos(k20),
+             3 - 0.3 * std::sin(k20));
+  shaftFrom(3, 3, 0, 0);
+  kit::SetArrowHead(shaft, p, q, 0.3);
+  expectEnds(0.3 * std::cos(k70), 0.3 * std::sin(k70), 0.3 * std::cos(k20), 0.3 * std::sin(k20));
+}
+
+TEST_F(ArrowTest, VerticalShaftsGetTheNarrowHeadBothWays) {
+  shaftFrom(200, 100, 200, 600);
+  kit::SetArrowHead(shaft, p, q, 30);
+  expectEnds(200 - 30 * std::cos(k75), 600 - 30 * std::sin(k75), 200 + 30 * std::cos(k75),
+             600 - 30 * std::sin(k75));
+  EXPECT_NEAR(200 - p.X2, 7.76, 0.01);
+  EXPECT_NEAR(600 - p.Y2, 28.98, 0.01);
+  shaftFrom(0, 5, 0, 1);
+  kit::SetArrowHead(shaft, p, q, 0.3);
+  expectEnds(-0.3 * std::cos(k75), 1 + 0.3 * std::sin(k75), 0.3 * std::cos(k75),
+             1 + 0.3 * std::sin(k75));
+}
+
+TEST_F(ArrowTest, AZeroShaftLeavesTheHeadAlone) {
+  p.place(1, 2, 3, 4);
+  q.place(5, 6, 7, 8);
+  shaft.place(9, 9, 9, 9);
+  kit::SetArrowHead(shaft, p, q, 30);
+  EXPECT_EQ(float(p.X1), 1.0f);
+  expectEnds(3, 4, 7, 8);
+}
+
+TEST_F(ArrowTest, AGivenAngleIsUsedAsItIs) {
+  shaftFrom(0, 0, 100, 0);
+  kit::SetArrowHead(shaft, p, q, 30, 0.5);
+  expectEnds(100 - 30 * std::cos(0.5 + k25), -30 * std::sin(0.5 + k25),
+             100 - 30 * std::cos(0.5 - k25), -30 * std::sin(0.5 - k25));
+  EXPECT_DOUBLE_EQ(kit::shaftAngle(shaft), 0.0);
+}
+
+TEST_F(ArrowTest, LettersSitBelowLeftOfPointsAndMidwayAlongShafts) {
+  kit::Label letter{surface, "L"};
+  kit::placePointLetter(letter, 300, 700, 50);
+  EXPECT_EQ(float(letter.Left), 250.0f);
+  EXPECT_EQ(float(letter.Top), 700.0f);
+  shaft.place(100, 200, 400, 800);
+  kit::placeVectorLetter(letter, shaft);
+  EXPECT_EQ(float(letter.Left), 250.0f);
+  EXPECT_EQ(float(letter.Top), 500.0f);
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+// User units of a surface, the coordinate guard, retained drawing and segment clipping.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+#include "kit/clip.h"
+#include "kit/controls.h"
+#include "kit/form.h"
+
+namespace {
+
+TEST(Scale, ReadsDesignedPositionsBackInUserUnits) {
+  kit::Form form("test", 9405, 7305);
+  kit::Canvas surface(form, "Picture1", {120, 120, 7500, 6000}, 2);
+  EXPECT_DOUBLE_EQ(surface.innerWidthTwips(), 7440);
+  EXPECT_DOUBLE_EQ(surface.innerHeightTwips(), 5940);
+  kit::Line line(surface, "Line1");
+  line.place(3000, 3960, 5280, 2520);
+  kit::Label label(surface, "Label1");
+  label.Left = 5520, label.Top = 2280;
+  surface.Scale(-2, 10, 13, -2);
+  EXPECT_NEAR(line.X1, -2 + 3000 / 496.0, 1e-4);
+  EXPECT_NEAR(line.Y1, 10 - 3960 / 495.0, 1e-4);
+  EXPECT_NEAR(label.Left, -2 + 5520 / 496.0, 1e-4);
+  // Mouse pixels come back in units: the inner centre is (5.5, 4).
+  EXPECT_NEAR(surface.fromTwipsX(7440 / 2.0), 5.5, 1e-9);
+  EXPECT_NEAR(surface.fromTwipsY(5940 / 2.0), 4.0, 1e-9);
+  EXPECT_NEAR(surface.toTwipsX(surface.fromTwipsX(1234)), 1234, 1e-9);
+}
+
+TEST(Scale, SquareSurfaceWithUpwardY) {
+  kit::Form form("test", 7650, 6285);
+  kit::Canvas surface(form, "Picture1", {120, 120, 6000, 6000}, 2);
+  kit::Label letter(surface, "Label1");
+  letter.Left = 600, letter.Top = 1080;
+  kit::Line line(surface, "Line1");
+  line.place(885, 1080, 885, 4080);
+  surface.Scale(0, 1000, 1000, 0);
+  EXPECT_NEAR(letter.Left, 101, 0.1);
+  EXPECT_NEAR(letter.Top, 818.2, 0.1);
+  EXPECT_NEAR(line.X1, 149, 0.1);
+  EXPECT_NEAR(line.Y2, 313.1, 0.1);
+}
+
+TEST(Coord, NeverHoldsANonFiniteValue) {
+  kit::Coord c = 2.5;
+  c = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_EQ(float(c), 2.5f);
+  c = 1e300;
+  EXPECT_EQ(float(c), FLT_MAX);
+  c = -std::numeric_limits<double>::infinity();
+  EXPECT_EQ(float(c), -FLT_MAX);
+  c = 0.1;
+  EXPECT_EQ(float(c), 0.1f);
+}
+
+TEST(Drawing, KeepsOperationsAndTheTextPosition) {
+  kit::Form form("test", 9405, 7305);
+  kit::Canvas surface(form, "Picture1", {120, 120, 7500, 6000}, 2);
+  surface.Scale(-2, 10, 13, -2);
+  surface.DrawWidth = 3;
+  surface.PSet(4, 0);
+  EXPECT_EQ(surface.CurrentX, 4);
+  surface.Print(4);
+  surface.Line(0, 0, 1, 1, kit::colors::kRed);
+  ASSERT_EQ(surface.drawing().size(), 3u);
+  EXPECT_EQ(surface.drawing()[1].text, " 4");
+  EXPECT_EQ(surface.drawing()[1].x1, 4);
+  EXPECT_EQ(surface.drawing()[2].color, kit::colors::kRed);
+  EXPECT_EQ(surface.drawing()[0].width, 3);
+  const unsigned before = surface.drawingVersion();
+  kit::Line kept(surface, "Line1");
+  kept.Visible = true;
+  surface.Cls();
+  EXPECT_TRUE(surface.drawing().empty());
+  EXPECT_NE(surface.drawingVersion(), before);
+  EXPECT_TRUE(kept.Visible);
+}
+
+TEST(Clip, CutsFarSegmentsToTheArea) {
+  kit::Segment s{-1e30, 50, 1e30, 50};
+  ASSERT_TRUE(kit::clipSegment(s, 0, 0, 100, 100));
+  EXPECT_DOUBLE_EQ(s.x1, 0);
+  EXPECT_DOUBLE_EQ(s.x2, 100);
+  EXPECT_DOUBLE_EQ(s.y1, 50);
+  kit::Segment inside{10, 10, 20, 30};
+  ASSERT_TRUE(kit::clipSegment(inside, 0, 0, 100, 100));
+  EXPECT_DOUBLE_EQ(inside.x2, 20);
+  EXPECT_DOUBLE_EQ(inside.y2, 30);
+  kit::Segment outside{200, 0, 300, 100};
+  EXPECT_FALSE(kit::clipSegment(outside, 0, 0, 100, 100));
+  kit::Segment diagonal{-100, -100, 200, 200};
+  ASSERT_TRUE(kit::clipSegment(diagonal, 0, 0, 100, 100));
+  EXPECT_DOUBLE_EQ(diagonal.x1, 0);
+  EXPECT_DOUBLE_EQ(diagonal.y2, 100);
+  kit::Segment broken{0, 0, std::nan(""), 1};
+  EXPECT_FALSE(kit::clipSegment(broken, 0, 0, 100, 100));
+}
+
+}  // namespace

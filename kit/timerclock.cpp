@@ -1,0 +1,58 @@
+// The shared tick scheduler.
+#include "timerclock.h"
+
+#include "controls.h"
+#include "form.h"
+#include "pacing.h"
+
+namespace kit {
+
+TimerClock::TimerClock(Form& form) : form_(form) {
+  for (Timer* timer : form.timers()) slots_.push_back({timer});
+}
+
+void TimerClock::sync() {
+  for (Slot& slot : slots_) {
+    if (!slot.timer->Enabled()) {
+      slot.armed = false;
+    } else if (!slot.armed || slot.starts != slot.timer->starts()) {
+      slot.armed = true;
+      slot.starts = slot.timer->starts();
+      slot.due = now_ + pacedPeriodMs(slot.timer->Interval());
+    }
+  }
+}
+
+void TimerClock::advanceTo(double until, bool catchUp) {
+  for (;;) {
+    sync();
+    Slot* next = nullptr;
+    for (Slot& slot : slots_)
+      if (slot.armed && (!next || slot.due < next->due)) next = &slot;
+    if (!next || next->due > until) break;
+    now_ = next->due;
+    Timer& timer = *next->timer;
+    form_.dispatch([&] {
+      if (timer.Enabled() && timer.onTick) timer.onTick();
+    });
+    next->due += pacedPeriodMs(timer.Interval());
+    if (!catchUp && next->due <= until) next->due = until + pacedPeriodMs(timer.Interval());
+  }
+  if (until > now_) now_ = until;
+}
+
+void TimerClock::restartAt(double time) {
+  now_ = time;
+  for (Slot& slot : slots_) slot.armed = false;
+  sync();
+}
+
+std::optional<double> TimerClock::nextDue() {
+  sync();
+  std::optional<double> earliest;
+  for (const Slot& slot : slots_)
+    if (slot.armed && (!earliest || slot.due < *earliest)) earliest = slot.due;
+  return earliest;
+}
+
+}  // namespace kit

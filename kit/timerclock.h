@@ -1,0 +1,41 @@
+// Delivers timer ticks against a clock, in time order (ties in declaration order), each timer
+// at its paced period. The headless driver runs it on a virtual clock; the window on real time.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+namespace kit {
+
+class Form;
+class Timer;
+
+class TimerClock {
+ public:
+  explicit TimerClock(Form& form);
+
+  double now() const { return now_; }
+  // Takes up timers switched on or off since the last look; a timer switched on is first due
+  // one period from now.
+  void sync();
+  // Delivers every tick due up to `until` and moves the clock there. With catchUp off, a timer
+  // that fell behind (a busy machine) skips the ticks it missed instead of bunching them.
+  void advanceTo(double until, bool catchUp = true);
+  // Moves the clock to `time` and restarts every running timer's period from there (after
+  // the window was held by a message box).
+  void restartAt(double time);
+  std::optional<double> nextDue();
+
+ private:
+  struct Slot {
+    Timer* timer;
+    unsigned starts = 0;
+    bool armed = false;
+    double due = 0;
+  };
+  Form& form_;
+  std::vector<Slot> slots_;
+  double now_ = 0;
+};
+
+}  // namespace kit

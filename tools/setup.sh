@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need (only what is missing), then configures and
+# builds everything into build/. Used by run.sh and test.sh; safe to run again.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev
+          fonts-arphic-uming fonts-arphic-ukai fonts-liberation2 fontconfig)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" ${CMAKE_ARGS:-} >/dev/null
+cmake --build build -j"$(nproc)"

@@ -1,0 +1,15 @@
+// One line per program.
+#include "programs.h"
+
+#include "vecscale/form2.h"
+
+namespace probe {
+
+const std::map<std::string, FormFactory>& programs() {
+  static const std::map<std::string, FormFactory> known = {
+      {"vecscale", [] { return std::make_unique<vecscale::Form2>(); }},
+  };
+  return known;
+}
+
+}  // namespace probe

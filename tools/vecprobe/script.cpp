@@ -1,0 +1,153 @@
+// One command a line; every handler runs through the form's dispatch, and the message boxes it
+// asks for are answered with OK at once.
+#include "script.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "dump.h"
+#include "kit/canvas.h"
+#include "kit/controls.h"
+#include "kit/form.h"
+
+namespace probe {
+namespace {
+
+template <typename T>
+T* findControl(kit::Form& form, const std::string& name, kit::Kind kind) {
+  kit::Control* control = form.find(name);
+  if (!control || control->kind() != kind) return nullptr;
+  return static_cast<T*>(control);
+}
+
+double number(std::istream& args, const char* what) {
+  std::string word;
+  if (!(args >> word)) throw ScriptError(std::string("missing ") + what);
+  double value = 0;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (error == std::errc() && end == word.data() + word.size()) return value;
+  throw ScriptError(std::string("not a number for ") + what + ": " + word);
+}
+
+}  // namespace
+
+Script::Script(kit::Form& form, std::ostream& out) : form_(form), out_(out), clock_(form) {
+  handle([&] { form_.Form_Load(); });
+}
+
+void Script::handle(const std::function<void()>& handler) {
+  form_.dispatch(handler);
+  form_.takePendingBoxes();  // answered with OK
+  clock_.sync();
+}
+
+void Script::runLine(const std::string& line) {
+  std::istringstream args(line);
+  std::string command;
+  if (!(args >> command) || command[0] == '#') return;
+  if (command == "down" || command == "move") {
+    mouse(command == "down", args);
+  } else if (command == "click") {
+    std::string name;
+    args >> name;
+    click(name);
+  } else if (command == "type") {
+    type(line.substr(line.find("type") + 4));
+  } else if (command == "key") {
+    key(args);
+  } else if (command == "tick") {
+    tick(args);
+  } else if (command == "run") {
+    const double ms = number(args, "milliseconds");
+    clock_.advanceTo(clock_.now() + ms);
+    form_.takePendingBoxes();
+  } else if (command == "dump") {
+    std::vector<std::string> names;
+    for (std::string name; args >> name;) names.push_back(name);
+    try {
+      out_ << dumpState(form_, names) << "\n";
+    } catch (const std::invalid_argument& error) {
+      throw ScriptError(error.what());
+    }
+  } else if (command == "png") {
+    std::string file;
+    if (!(args >> file)) throw ScriptError("png needs a file name");
+    if (!renderPng) throw ScriptError("png is not available here");
+    renderPng(form_, file);
+  } else {
+    throw ScriptError("unknown command: " + command);
+  }
+}
+
+void Script::run(std::istream& in) {
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    try {
+      runLine(line);
+    } catch (const ScriptError& error) {
+      throw ScriptError("line " + std::to_string(number) + ": " + error.what());
+    }
+  }
+}
+
+void Script::mouse(bool down, std::istream& args) {
+  const int button = static_cast<int>(number(args, "button"));
+  const int shift = static_cast<int>(number(args, "shift"));
+  const float x = static_cast<float>(number(args, "x"));
+  const float y = static_cast<float>(number(args, "y"));
+  kit::Canvas* surface = form_.findCanvas("Picture1");
+  if (!surface) throw ScriptError("this window has no Picture1");
+  const auto& handler = down ? surface->onMouseDown : surface->onMouseMove;
+  if (handler) handle([&] { handler(button, shift, x, y); });
+}
+
+void Script::click(const std::string& name) {
+  if (kit::Canvas* canvas = form_.findCanvas(name); canvas && name != "Form") {
+    handle(canvas->onClick);
+  } else if (auto* button = findControl<kit::Button>(form_, name, kit::Kind::Button)) {
+    handle(button->onClick);
+  } else {
+    throw ScriptError("unknown button: " + name);
+  }
+}
+
+void Script::type(const std::string& rest) {
+  // NAME, one blank, then the text to the end of the line, blanks included.
+  std::size_t start = rest.find_first_not_of(' ');
+  if (start == std::string::npos) throw ScriptError("type needs a text box");
+  const std::size_t end = rest.find(' ', start);
+  const std::string name = rest.substr(start, end - start);
+  const std::string text = end == std::string::npos ? "" : rest.substr(end + 1);
+  auto* box = findControl<kit::TextBox>(form_, name, kit::Kind::TextBox);
+  if (!box) throw ScriptError("unknown text box: " + name);
+  handle([&] { box->type(text); });
+}
+
+void Script::key(std::istream& args) {
+  std::string name;
+  args >> name;
+  auto* box = findControl<kit::TextBox>(form_, name, kit::Kind::TextBox);
+  if (!box) throw ScriptError("unknown text box: " + name);
+  const int code = static_cast<int>(number(args, "key code"));
+  if (box->onKeyDown) handle([&] { box->onKeyDown(code); });
+}
+
+void Script::tick(std::istream& args) {
+  std::string name;
+  args >> name;
+  auto* timer = findControl<kit::Timer>(form_, name, kit::Kind::Timer);
+  if (!timer) throw ScriptError("unknown timer: " + name);
+  long count = 1;
+  if (std::string word; args >> word) {
+    std::istringstream in(word);
+    if (!(in >> count) || count < 0) throw ScriptError("not a tick count: " + word);
+  }
+  for (long i = 0; i < count && timer->Enabled(); ++i) handle(timer->onTick);
+}
+
+}  // namespace probe

@@ -1,0 +1,56 @@
+// Placing the tip A with the mouse: a press puts it at the pointer, a drag with the left button
+// alone carries it; either one clears the multiple and the projections.
+#include "form2.h"
+#include "kit/arrow.h"
+#include "kit/numtext.h"
+
+namespace vecscale {
+
+namespace {
+constexpr double kHead = 0.3;
+constexpr int kLeftButton = 1;
+}  // namespace
+
+void Form2::moveTip(float x, float y) {
+  Label1.Caption = "A(" + kit::shortText(x) + "," + kit::shortText(y) + ")";
+  Line1.X2 = x;
+  Line1.Y2 = y;
+  Label1.Left = x - 0.4;
+  Label1.Top = y;
+  Line2.X1 = Line1.X2, Line2.Y1 = Line1.Y2;
+  Line3.X1 = Line1.X2, Line3.Y1 = Line1.Y2;
+  kit::SetArrowHead(Line1, Line2, Line3, kHead);
+}
+
+void Form2::Picture1_MouseDown(int, int, float x, float y) {
+  Timer8.setEnabled(false);
+  Timer9.setEnabled(false);
+  Line1.Visible = Line2.Visible = Line3.Visible = true;
+  for (kit::Line* line : {&Line7, &Line8, &Line9, &Line18, &Line19, &Line20, &Line21})
+    line->Visible = false;
+  Label1.Visible = true;
+  for (kit::Label* label : {&Label3, &Label4, &Label5, &Label6, &Label7, &Label9})
+    label->Visible = false;
+  moveTip(x, y);
+  Label8.Left = Line1.X2 / 2.0;
+  Label8.Top = Line1.Y2 / 2.0;
+  Label8.Visible = true;
+}
+
+void Form2::Picture1_MouseMove(int button, int, float x, float y) {
+  if (button != kLeftButton) return;
+  Timer8.setEnabled(false);
+  Timer9.setEnabled(false);
+  Line1.Visible = Line2.Visible = Line3.Visible = true;
+  for (kit::Line* line : {&Line7, &Line8, &Line9, &Line18, &Line19, &Line20, &Line21})
+    line->Visible = false;
+  Label1.Visible = true;
+  for (kit::Label* label : {&Label3, &Label4, &Label5, &Label6, &Label7}) label->Visible = false;
+  // The letter goes to the middle of a as it stood before this move, trailing the tip.
+  Label8.Left = Line1.X2 / 2.0;
+  Label8.Top = Line1.Y2 / 2.0;
+  Label8.Visible = true;
+  moveTip(x, y);
+}
+
+}  // namespace vecscale

@@ -1,0 +1,91 @@
+// The window right after start: the designed controls and the start-up tick's figure.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tools/vecprobe/script.h"
+#include "vecscale/form2.h"
+
+namespace {
+
+class Startup : public ::testing::Test {
+ protected:
+  vecscale::Form2 form;
+  std::ostringstream out;
+  probe::Script script{form, out};
+};
+
+TEST_F(Startup, LoadSetsUnitsAndTheMultiple) {
+  EXPECT_EQ(form.beishu, 3);
+  EXPECT_TRUE(form.Timer1.Enabled());
+  EXPECT_EQ(form.Picture1.ScaleLeft(), -2);
+  EXPECT_EQ(form.Picture1.ScaleTop(), 10);
+  EXPECT_FALSE(form.Line1.Visible);
+  EXPECT_TRUE(form.Label1.Visible);
+  EXPECT_EQ(form.Command1.Caption, "作3倍向量");
+  EXPECT_EQ(form.Text1.Text(), "3");
+}
+
+TEST_F(Startup, FirstTickDrawsTheAxesAndTheStartVector) {
+  script.runLine("run 20");
+  EXPECT_FALSE(form.Timer1.Enabled());
+  EXPECT_EQ(float(form.Line1.X1), 0);
+  EXPECT_EQ(float(form.Line1.Y1), 0);
+  EXPECT_EQ(float(form.Line1.X2), 3);
+  EXPECT_EQ(float(form.Line1.Y2), 2);
+  EXPECT_TRUE(form.Line1.Visible && form.Line2.Visible && form.Line3.Visible);
+  EXPECT_EQ(float(form.Line2.X1), 3);
+  EXPECT_EQ(float(form.Line3.Y1), 2);
+  EXPECT_LT(form.Line2.X2, 3);  // the head points back towards the origin
+  EXPECT_NEAR(std::hypot(form.Line2.X2 - 3.0, form.Line2.Y2 - 2.0), 0.3, 1e-5);
+  EXPECT_EQ(form.Label1.Caption, "A(3,2)");
+  EXPECT_FLOAT_EQ(form.Label1.Left, 2.6f);
+  EXPECT_FLOAT_EQ(form.Label1.Top, 2.4f);
+  EXPECT_EQ(float(form.Label8.Left), 1.5f);
+  EXPECT_EQ(float(form.Label8.Top), 1.0f);
+  EXPECT_TRUE(form.Label8.Visible);
+  EXPECT_FALSE(form.Line7.Visible);
+
+  int numbers = 0, letters = 0;
+  for (const kit::DrawOp& op : form.Picture1.drawing()) {
+    if (op.kind != kit::DrawOp::Kind::Text) continue;
+    if (op.text == "o" || op.text == "x" || op.text == "y") {
+      ++letters;
+      EXPECT_EQ(op.font.points, 16);
+    } else {
+      ++numbers;
+      EXPECT_EQ(op.font.points, 9);
+    }
+  }
+  EXPECT_EQ(numbers, 13 + 10);  // -1..12 on x and -1..9 on y, none at 0
+  EXPECT_EQ(letters, 3);
+}
+
+TEST_F(Startup, TheStartTickNeverRunsAgain) {
+  script.runLine("run 1000");
+  const std::size_t drawn = form.Picture1.drawing().size();
+  script.runLine("tick Timer1 5");
+  EXPECT_EQ(form.Picture1.drawing().size(), drawn);
+}
+
+TEST_F(Startup, DumpListsControlsInDesignOrder) {
+  script.runLine("run 20");
+  script.runLine("dump Line1 Label1 Timer1");
+  const std::string dump = out.str();
+  EXPECT_NE(dump.find(R"j("Line1":{"X1":0,"Y1":0,"X2":3,"Y2":2,"Visible":true})j"), std::string::npos)
+      << dump;
+  EXPECT_NE(dump.find(R"j("Label1":{"Caption":"A(3,2)")j"), std::string::npos);
+  EXPECT_NE(dump.find(R"j("Timer1":{"Enabled":false,"Interval":1})j"), std::string::npos);
+  EXPECT_NE(dump.find(R"j("vars":{"beishu":3,)j"), std::string::npos);
+  EXPECT_NE(dump.find(R"j("form":{"Caption":"用向量的坐标进行向量的线性运算","Width":9405,"Height":7305})j"),
+            std::string::npos);
+  EXPECT_NE(dump.find(R"j({"op":"text","x":)j"), std::string::npos);
+}
+
+TEST_F(Startup, UnknownNamesStopTheScript) {
+  EXPECT_THROW(script.runLine("dump Line99"), probe::ScriptError);
+  EXPECT_THROW(script.runLine("click Command9"), probe::ScriptError);
+  EXPECT_THROW(script.runLine("jump"), probe::ScriptError);
+}
+
+}  // namespace
