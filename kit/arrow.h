@@ -7,7 +7,9 @@
 namespace kit {
 
 constexpr double kPi = 3.14159;  // the lessons' own value of pi
-constexpr double degrees(double d) { return d / 180.0 * kPi; }
+constexpr double degrees(double d) {
+  return d / 180.0 * kPi;
+}
 constexpr double kHeadHalfAngle = degrees(25);
 constexpr double kVerticalHeadAngle = degrees(75);
 

@@ -86,11 +86,14 @@ void Canvas::Print(const std::string& text) {
   op.color = ForeColor;
   record(op);
   // The next line starts at the left edge, one text height further down.
-  const double lineTwips = std::ceil(font.points * kTwipsPerPoint / kTwipsPerPixel) * kTwipsPerPixel;
+  const double lineTwips =
+      std::ceil(font.points * kTwipsPerPoint / kTwipsPerPixel) * kTwipsPerPixel;
   CurrentX = left_;
   CurrentY += lineTwips / innerHeightTwips() * height_;
 }
 
-void Canvas::Print(double number) { Print(printText(number)); }
+void Canvas::Print(double number) {
+  Print(printText(number));
+}
 
 }  // namespace kit

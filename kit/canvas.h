@@ -18,10 +18,10 @@ class CanvasObject;
 struct DrawOp {
   enum class Kind { Point, Line, Arc, Text };
   Kind kind = Kind::Point;
-  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;     // point at x1,y1; line ends; arc centre at x1,y1
-  double radius = 0, start = 0, end = 0;     // arc radius in x units, angles in radians
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // point at x1,y1; line ends; arc centre at x1,y1
+  double radius = 0, start = 0, end = 0;  // arc radius in x units, angles in radians
   Color color = colors::kBlack;
-  int width = 1;                             // pixels
+  int width = 1;  // pixels
   std::string text;
   Font font;
 };

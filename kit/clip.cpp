@@ -6,8 +6,7 @@
 namespace kit {
 
 bool clipSegment(Segment& s, double left, double top, double right, double bottom) {
-  if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) ||
-      !std::isfinite(s.y2))
+  if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) || !std::isfinite(s.y2))
     return false;
   const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
   double from = 0.0, to = 1.0;

@@ -16,8 +16,7 @@ CanvasObject::CanvasObject(Canvas& canvas, std::string name, Kind kind)
   canvas.adopt(this);
 }
 
-void Line::rescale(const std::function<double(double)>& x,
-                   const std::function<double(double)>& y) {
+void Line::rescale(const std::function<double(double)>& x, const std::function<double(double)>& y) {
   place(x(X1), y(Y1), x(X2), y(Y2));
 }
 
@@ -36,8 +35,7 @@ void Label::writeProperties(JsonObject& out) const {
   out.add("Visible", Visible);
 }
 
-void Box::rescale(const std::function<double(double)>& x,
-                  const std::function<double(double)>& y) {
+void Box::rescale(const std::function<double(double)>& x, const std::function<double(double)>& y) {
   Left = x(Left), Top = y(Top);
 }
 

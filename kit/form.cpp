@@ -31,8 +31,12 @@ void Form::MsgBox(const std::string& text) {
   messageLog_.push_back(text);
 }
 
-std::vector<std::string> Form::takePendingBoxes() { return std::exchange(pendingBoxes_, {}); }
-std::vector<std::string> Form::takeMessageLog() { return std::exchange(messageLog_, {}); }
+std::vector<std::string> Form::takePendingBoxes() {
+  return std::exchange(pendingBoxes_, {});
+}
+std::vector<std::string> Form::takeMessageLog() {
+  return std::exchange(messageLog_, {});
+}
 
 Control* Form::find(const std::string& name) const {
   for (Control* control : controls_)

@@ -26,7 +26,7 @@ class Form {
   std::string Caption;
   double Width, Height;  // client area in twips
   Color BackColor = colors::kButtonFace;
-  Font font;             // the window's default font
+  Font font;  // the window's default font
 
   virtual void Form_Load() {}
 

@@ -10,7 +10,9 @@ namespace kit {
 std::string jsonString(std::string_view text);
 std::string jsonNumber(float value);
 std::string jsonNumber(double value);
-inline std::string jsonNumber(int value) { return std::to_string(value); }
+inline std::string jsonNumber(int value) {
+  return std::to_string(value);
+}
 
 class JsonObject {
  public:

@@ -2,16 +2,20 @@
 // does not depend on the C locale's decimal point.
 #include "numeric.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <string>
 
 namespace kit {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Returns the number without its blanks, or an empty view when the grammar refuses the text.
 std::string_view numberPart(std::string_view text) {
@@ -61,7 +65,9 @@ long decimalMagnitude(std::string_view number) {
 
 }  // namespace
 
-bool isNumeric(std::string_view text) { return !numberPart(text).empty(); }
+bool isNumeric(std::string_view text) {
+  return !numberPart(text).empty();
+}
 
 std::optional<double> toNumber(std::string_view text) {
   std::string_view number = numberPart(text);

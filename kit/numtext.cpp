@@ -48,10 +48,18 @@ std::string cutToFour(const std::string& full) {
 
 }  // namespace
 
-std::string fullText(float value) { return plainDecimal(value, 7); }
-std::string fullText(double value) { return plainDecimal(value, 15); }
-std::string shortText(float value) { return cutToFour(fullText(value)); }
-std::string shortText(double value) { return cutToFour(fullText(value)); }
+std::string fullText(float value) {
+  return plainDecimal(value, 7);
+}
+std::string fullText(double value) {
+  return plainDecimal(value, 15);
+}
+std::string shortText(float value) {
+  return cutToFour(fullText(value));
+}
+std::string shortText(double value) {
+  return cutToFour(fullText(value));
+}
 
 std::string printText(double value) {
   const std::string full = fullText(value);

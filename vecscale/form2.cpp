@@ -88,10 +88,14 @@ void Form2::describeSurface() {
     double left, top;
   };
   const LabelDesign labels[] = {
-      {Label1, "A", 12, kDarkBlue, true, 5520, 2280}, {Label8, "a", 15, kDarkBlue, false, 3720, 480},
-      {Label3, "M", 12, kRed, false, 5400, 1080},     {Label9, "M", 15, kRed, false, 4680, 240},
-      {Label5, "A", 12, kDarkBlue, false, 3240, 5040}, {Label4, "M", 12, kRed, false, 5160, 5040},
-      {Label7, "A", 12, kDarkBlue, false, 360, 1560},  {Label6, "M", 12, kRed, false, 1440, 480},
+      {Label1, "A", 12, kDarkBlue, true, 5520, 2280},
+      {Label8, "a", 15, kDarkBlue, false, 3720, 480},
+      {Label3, "M", 12, kRed, false, 5400, 1080},
+      {Label9, "M", 15, kRed, false, 4680, 240},
+      {Label5, "A", 12, kDarkBlue, false, 3240, 5040},
+      {Label4, "M", 12, kRed, false, 5160, 5040},
+      {Label7, "A", 12, kDarkBlue, false, 360, 1560},
+      {Label6, "M", 12, kRed, false, 1440, 480},
   };
   for (const LabelDesign& design : labels) {
     design.label.Caption = design.caption;
@@ -166,7 +170,8 @@ void Form2::Timer1_Timer() {
   Label1.Left = Line1.X2 - 0.4;
   Label1.Top = Line1.Y2 + 0.4;
   kit::SetArrowHead(Line1, Line2, Line3, kHead);
-  Label1.Caption = "A(" + kit::shortText(float(Line1.X2)) + "," + kit::shortText(float(Line1.Y2)) + ")";
+  Label1.Caption =
+      "A(" + kit::shortText(float(Line1.X2)) + "," + kit::shortText(float(Line1.Y2)) + ")";
   Timer1.setEnabled(false);
 }
 

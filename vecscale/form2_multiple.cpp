@@ -169,6 +169,8 @@ void Form2::Timer9_Timer() {
   Line20.Visible = Line21.Visible = true;
 }
 
-void Form2::Command4_Click() { Image1.Visible = !Image1.Visible; }
+void Form2::Command4_Click() {
+  Image1.Visible = !Image1.Visible;
+}
 
 }  // namespace vecscale

@@ -86,9 +86,8 @@ void CanvasPainter::paintDrawing(QPainter& painter) {
           break;
         case kit::DrawOp::Kind::Arc: {
           const QPointF centre = bounded(toPixels(op.x1, op.y1));
-          const double r = std::min(1e6, pixels(std::abs(canvas_.toTwipsX(op.radius) -
-                                                         canvas_.toTwipsX(0)),
-                                                zoom_));
+          const double r = std::min(
+              1e6, pixels(std::abs(canvas_.toTwipsX(op.radius) - canvas_.toTwipsX(0)), zoom_));
           cache.setRenderHint(QPainter::Antialiasing, true);
           cache.setPen(QPen(color, width));
           cache.setBrush(Qt::NoBrush);

@@ -24,20 +24,25 @@ namespace {
 int keyCode(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Delete: return 46;
-    default: return event.key() < 128 ? event.key() : 0;
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+      return 9;
+    case Qt::Key_Delete:
+      return 46;
+    default:
+      return event.key() < 128 ? event.key() : 0;
   }
 }
 
 }  // namespace
 
 FormWindow::FormWindow(kit::Form& form, double zoom, QWidget* parent)
-    : QWidget(parent), form_(form), zoom_(zoom), windowPainter_(form.window(), zoom),
-      clock_(form) {
+    : QWidget(parent), form_(form), zoom_(zoom), windowPainter_(form.window(), zoom), clock_(form) {
   setWindowTitle(QString::fromStdString(form.Caption));
   setFixedSize(qRound(pixels(form.Width, zoom)), qRound(pixels(form.Height, zoom)));
   setFont(qtFont(form.font, zoom));
@@ -63,7 +68,8 @@ void FormWindow::build() {
   // Frames first, so that what lies inside them stays in front.
   std::vector<kit::WindowControl*> controls;
   for (kit::Control* control : form_.controls())
-    if (control->kind() == kit::Kind::Frame) controls.push_back(static_cast<kit::WindowControl*>(control));
+    if (control->kind() == kit::Kind::Frame)
+      controls.push_back(static_cast<kit::WindowControl*>(control));
   for (kit::Control* control : form_.controls())
     if (control->kind() == kit::Kind::Button || control->kind() == kit::Kind::TextBox)
       controls.push_back(static_cast<kit::WindowControl*>(control));
@@ -142,7 +148,8 @@ void FormWindow::syncWidgets() {
         if (group->title() != caption) group->setTitle(caption);
         break;
       }
-      default: break;
+      default:
+        break;
     }
   }
   for (SurfaceWidget* surface : surfaces_) surface->update();

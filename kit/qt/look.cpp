@@ -13,14 +13,22 @@ QRect pixelRect(const kit::TwipRect& rect, double zoom) {
 QColor qtColor(kit::Color color) {
   if (color & 0x80000000u) {
     switch (color & 0xFF) {
-      case 0x05: return QColor(255, 255, 255);  // window background
-      case 0x08: return QColor(0, 0, 0);        // window text
-      case 0x09: return QColor(255, 255, 255);  // title-bar text
-      case 0x0B: return QColor(212, 208, 200);  // inactive border
-      case 0x0D: return QColor(0, 120, 215);    // selection highlight
-      case 0x0F: return QColor(240, 240, 240);  // button face
-      case 0x12: return QColor(0, 0, 0);        // button text
-      default: return QColor(240, 240, 240);
+      case 0x05:
+        return QColor(255, 255, 255);  // window background
+      case 0x08:
+        return QColor(0, 0, 0);  // window text
+      case 0x09:
+        return QColor(255, 255, 255);  // title-bar text
+      case 0x0B:
+        return QColor(212, 208, 200);  // inactive border
+      case 0x0D:
+        return QColor(0, 120, 215);  // selection highlight
+      case 0x0F:
+        return QColor(240, 240, 240);  // button face
+      case 0x12:
+        return QColor(0, 0, 0);  // button text
+      default:
+        return QColor(240, 240, 240);
     }
   }
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);

@@ -12,7 +12,9 @@
 namespace kitqt {
 
 // Logical pixels for a length in twips at the given zoom.
-inline double pixels(double twips, double zoom) { return twips / kit::kTwipsPerPixel * zoom; }
+inline double pixels(double twips, double zoom) {
+  return twips / kit::kTwipsPerPixel * zoom;
+}
 QRect pixelRect(const kit::TwipRect& rect, double zoom);
 
 QColor qtColor(kit::Color color);

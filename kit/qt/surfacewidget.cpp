@@ -19,14 +19,19 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
 }
 
 SurfaceWidget::SurfaceWidget(kit::Canvas& canvas, double zoom, Deliver deliver, QWidget* parent)
-    : QWidget(parent), canvas_(canvas), zoom_(zoom), painter_(canvas, zoom),
+    : QWidget(parent),
+      canvas_(canvas),
+      zoom_(zoom),
+      painter_(canvas, zoom),
       deliver_(std::move(deliver)) {
   setGeometry(pixelRect(canvas.outer(), zoom));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);  // moves matter only while a button is held
 }
 
-int SurfaceWidget::border() const { return qRound(canvas_.borderPixels() * zoom_); }
+int SurfaceWidget::border() const {
+  return qRound(canvas_.borderPixels() * zoom_);
+}
 
 void SurfaceWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -61,8 +66,12 @@ void SurfaceWidget::sendMouse(QMouseEvent* event, bool press) {
   if (handler) deliver_([&handler, button, shift, x, y] { handler(button, shift, x, y); });
 }
 
-void SurfaceWidget::mousePressEvent(QMouseEvent* event) { sendMouse(event, true); }
-void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) { sendMouse(event, false); }
+void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
+  sendMouse(event, true);
+}
+void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
+  sendMouse(event, false);
+}
 
 void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (rect().contains(event->position().toPoint()) && canvas_.onClick) deliver_(canvas_.onClick);

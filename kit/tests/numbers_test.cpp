@@ -50,8 +50,8 @@ TEST(PrintText, LeavesRoomForTheSign) {
 }
 
 TEST(Numeric, AcceptsSignedDecimalsWithExponentsAndBlanks) {
-  for (const char* text : {"3", "-1.5", "+2", "0", ".5", "5.", " 3 ", "\t7", "1e3", "1E-3",
-                           "-2.5e+2", "007", "1e39"})
+  for (const char* text :
+       {"3", "-1.5", "+2", "0", ".5", "5.", " 3 ", "\t7", "1e3", "1E-3", "-2.5e+2", "007", "1e39"})
     EXPECT_TRUE(kit::isNumeric(text)) << text;
   EXPECT_DOUBLE_EQ(*kit::toNumber(" -1.5 "), -1.5);
   EXPECT_DOUBLE_EQ(*kit::toNumber("+2"), 2.0);
@@ -60,8 +60,9 @@ TEST(Numeric, AcceptsSignedDecimalsWithExponentsAndBlanks) {
 }
 
 TEST(Numeric, RefusesEverythingElse) {
-  for (const char* text : {"", " ", "-", "+", ".", "-.", "e3", "1e", "1e+", "3a", "1.2.3", "--1",
-                           "inf", "nan", "Infinity", "0x10", "1,5", "3 3", "１", "+-1"})
+  for (const char* text :
+       {"",      " ",   "-",   "+",   ".",        "-.",   "e3",  "1e",  "1e+", "3a",
+        "1.2.3", "--1", "inf", "nan", "Infinity", "0x10", "1,5", "3 3", "１",  "+-1"})
     EXPECT_FALSE(kit::isNumeric(text)) << text;
   EXPECT_FALSE(kit::toNumber("nan").has_value());
 }

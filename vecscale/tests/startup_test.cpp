@@ -72,13 +72,16 @@ TEST_F(Startup, DumpListsControlsInDesignOrder) {
   script.runLine("run 20");
   script.runLine("dump Line1 Label1 Timer1");
   const std::string dump = out.str();
-  EXPECT_NE(dump.find(R"j("Line1":{"X1":0,"Y1":0,"X2":3,"Y2":2,"Visible":true})j"), std::string::npos)
+  EXPECT_NE(dump.find(R"j("Line1":{"X1":0,"Y1":0,"X2":3,"Y2":2,"Visible":true})j"),
+            std::string::npos)
       << dump;
   EXPECT_NE(dump.find(R"j("Label1":{"Caption":"A(3,2)")j"), std::string::npos);
   EXPECT_NE(dump.find(R"j("Timer1":{"Enabled":false,"Interval":1})j"), std::string::npos);
   EXPECT_NE(dump.find(R"j("vars":{"beishu":3,)j"), std::string::npos);
-  EXPECT_NE(dump.find(R"j("form":{"Caption":"用向量的坐标进行向量的线性运算","Width":9405,"Height":7305})j"),
-            std::string::npos);
+  EXPECT_NE(
+      dump.find(
+          R"j("form":{"Caption":"用向量的坐标进行向量的线性运算","Width":9405,"Height":7305})j"),
+      std::string::npos);
   EXPECT_NE(dump.find(R"j({"op":"text","x":)j"), std::string::npos);
 }
 
