@@ -33,6 +33,10 @@ void Canvas::Scale(double x1, double y1, double x2, double y2) {
 }
 
 void Canvas::record(DrawOp op) {
+  // A drawing call with a coordinate that is not a number draws nothing, as it could not be
+  // placed on screen.
+  for (double v : {op.x1, op.y1, op.x2, op.y2, op.radius, op.start, op.end})
+    if (!std::isfinite(v)) return;
   drawing_.push_back(std::move(op));
   ++version_;
 }

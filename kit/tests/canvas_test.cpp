@@ -70,6 +70,9 @@ TEST(Drawing, KeepsOperationsAndTheTextPosition) {
   EXPECT_EQ(surface.drawing()[1].x1, 4);
   EXPECT_EQ(surface.drawing()[2].color, kit::colors::kRed);
   EXPECT_EQ(surface.drawing()[0].width, 3);
+  surface.Line(0, 0, std::nan(""), 1);
+  surface.PSet(std::numeric_limits<double>::infinity(), 0);
+  ASSERT_EQ(surface.drawing().size(), 3u);  // nothing unplaceable is kept
   const unsigned before = surface.drawingVersion();
   kit::Line kept(surface, "Line1");
   kept.Visible = true;
