@@ -1,12 +1,14 @@
 // One line per program.
 #include "programs.h"
 
+#include "vecadd/form1.h"
 #include "vecscale/form2.h"
 
 namespace probe {
 
 const std::map<std::string, FormFactory>& programs() {
   static const std::map<std::string, FormFactory> known = {
+      {"vecadd", [] { return std::make_unique<vecadd::Form1>(); }},
       {"vecscale", [] { return std::make_unique<vecscale::Form2>(); }},
   };
   return known;
