@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <algorithm>
 #include <cmath>
 
@@ -37,6 +39,17 @@ int keyCode(const QKeyEvent& event) {
     default:
       return event.key() < 128 ? event.key() : 0;
   }
+}
+
+// Lines a font's height apart, as the design's boxes space them; the fallback faces would
+// otherwise add leading and push the last line out of the box.
+void showLines(QTextEdit& edit, const QString& text) {
+  edit.setPlainText(text);
+  QTextBlockFormat pitch;
+  pitch.setLineHeight(edit.font().pixelSize(), QTextBlockFormat::FixedHeight);
+  QTextCursor all(edit.document());
+  all.select(QTextCursor::Document);
+  all.mergeBlockFormat(pitch);
 }
 
 }  // namespace
@@ -84,11 +97,12 @@ void FormWindow::build() {
     } else if (control->kind() == kit::Kind::TextBox) {
       auto* box = static_cast<kit::TextBox*>(control);
       if (box->multiLine) {
-        auto* edit = new QPlainTextEdit(this);
+        auto* edit = new QTextEdit(this);
         edit->setReadOnly(box->readOnly);
+        edit->setAcceptRichText(false);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit->setLineWrapMode(QTextEdit::NoWrap);
         edit->document()->setDocumentMargin(1);
         widget = edit;
       } else {
@@ -135,9 +149,9 @@ void FormWindow::syncWidgets() {
             QString::fromStdString(static_cast<kit::TextBox*>(bound.control)->Text());
         if (auto* line = qobject_cast<QLineEdit*>(bound.widget)) {
           if (line->text() != text) line->setText(text);
-        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(bound.widget)) {
-          if (plain->toPlainText() != QString(text).replace("\r\n", "\n"))
-            plain->setPlainText(QString(text).replace("\r\n", "\n"));
+        } else if (auto* edit = qobject_cast<QTextEdit*>(bound.widget)) {
+          const QString plain = QString(text).replace("\r\n", "\n");
+          if (edit->toPlainText() != plain) showLines(*edit, plain);
         }
         break;
       }
