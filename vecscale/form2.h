@@ -66,6 +66,8 @@ class Form2 : public kit::Form {
   void describeWindow();
   void describeSurface();
   void connectHandlers();
+  // The press and the drag show a alone again and stop the projections.
+  void showTipOnly(bool press);
   // Puts the tip A at (x, y) with its head and caption; the press and the drag share it.
   void moveTip(float x, float y);
   // True, after telling the pupil, when λ would carry λa beyond what a coordinate can hold.

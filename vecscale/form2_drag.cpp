@@ -22,15 +22,19 @@ void Form2::moveTip(float x, float y) {
   kit::SetArrowHead(Line1, Line2, Line3, kHead);
 }
 
-void Form2::Picture1_MouseDown(int, int, float x, float y) {
+void Form2::showTipOnly(bool press) {
   Timer8.setEnabled(false);
   Timer9.setEnabled(false);
   Line1.Visible = Line2.Visible = Line3.Visible = true;
   for (kit::Line* line : {&Line7, &Line8, &Line9, &Line18, &Line19, &Line20, &Line21})
     line->Visible = false;
   Label1.Visible = true;
-  for (kit::Label* label : {&Label3, &Label4, &Label5, &Label6, &Label7, &Label9})
-    label->Visible = false;
+  for (kit::Label* label : {&Label3, &Label4, &Label5, &Label6, &Label7}) label->Visible = false;
+  if (press) Label9.Visible = false;  // a drag leaves it to the press that began it
+}
+
+void Form2::Picture1_MouseDown(int, int, float x, float y) {
+  showTipOnly(true);
   moveTip(x, y);
   Label8.Left = Line1.X2 / 2.0;
   Label8.Top = Line1.Y2 / 2.0;
@@ -39,13 +43,7 @@ void Form2::Picture1_MouseDown(int, int, float x, float y) {
 
 void Form2::Picture1_MouseMove(int button, int, float x, float y) {
   if (button != kLeftButton) return;
-  Timer8.setEnabled(false);
-  Timer9.setEnabled(false);
-  Line1.Visible = Line2.Visible = Line3.Visible = true;
-  for (kit::Line* line : {&Line7, &Line8, &Line9, &Line18, &Line19, &Line20, &Line21})
-    line->Visible = false;
-  Label1.Visible = true;
-  for (kit::Label* label : {&Label3, &Label4, &Label5, &Label6, &Label7}) label->Visible = false;
+  showTipOnly(false);
   // The letter goes to the middle of a as it stood before this move, trailing the tip.
   Label8.Left = Line1.X2 / 2.0;
   Label8.Top = Line1.Y2 / 2.0;
