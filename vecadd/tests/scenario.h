@@ -1,25 +1,14 @@
 // A started window of the addition lesson, driven by driver commands, for the scenario tests.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <sstream>
 #include <string>
 
-#include "tools/vecprobe/script.h"
+#include "tools/vecprobe/scenario.h"
 #include "vecadd/form1.h"
 
-class Scenario : public ::testing::Test {
+class Scenario : public probe::ScenarioTest<vecadd::Form1> {
  protected:
-  vecadd::Form1 form;
-  std::ostringstream out;
-  probe::Script script{form, out};
-
-  void run(const std::string& lines) {
-    std::istringstream in(lines);
-    script.run(in);
-  }
   // The whole state as the driver prints it, to tell whether an event changed anything.
   std::string state() {
     out.str("");

@@ -1,24 +1,14 @@
 // A started window of the lesson, driven by driver commands, for the scenario tests.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <sstream>
 #include <string>
+#include <vector>
 
-#include "tools/vecprobe/script.h"
+#include "tools/vecprobe/scenario.h"
 #include "vecscale/form2.h"
 
-class Scenario : public ::testing::Test {
+class Scenario : public probe::ScenarioTest<vecscale::Form2> {
  protected:
-  vecscale::Form2 form;
-  std::ostringstream out;
-  probe::Script script{form, out};
-
   void SetUp() override { run("run 20"); }  // the start-up tick draws a = (3, 2)
-  void run(const std::string& lines) {
-    std::istringstream in(lines);
-    script.run(in);
-  }
   std::vector<std::string> takeMessages() { return form.takeMessageLog(); }
 };

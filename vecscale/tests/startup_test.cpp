@@ -3,17 +3,12 @@
 
 #include <sstream>
 
-#include "tools/vecprobe/script.h"
+#include "tools/vecprobe/scenario.h"
 #include "vecscale/form2.h"
 
 namespace {
 
-class Startup : public ::testing::Test {
- protected:
-  vecscale::Form2 form;
-  std::ostringstream out;
-  probe::Script script{form, out};
-};
+using Startup = probe::ScenarioTest<vecscale::Form2>;  // loaded, before the first tick
 
 TEST_F(Startup, LoadSetsUnitsAndTheMultiple) {
   EXPECT_EQ(form.beishu, 3);

@@ -1,0 +1,27 @@
+// A test fixture for scenario tests: a program's window, loaded, driven by driver commands.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "tools/vecprobe/script.h"
+
+namespace probe {
+
+template <typename FormType>
+class ScenarioTest : public ::testing::Test {
+ protected:
+  FormType form;
+  std::ostringstream out;
+  Script script{form, out};
+
+  // Runs driver commands, one a line.
+  void run(const std::string& lines) {
+    std::istringstream in(lines);
+    script.run(in);
+  }
+};
+
+}  // namespace probe
