@@ -1,6 +1,8 @@
 // The window description of the addition lesson and its start-up.
 #include "form1.h"
 
+#include "kit/design.h"
+
 namespace vecadd {
 
 namespace {
@@ -55,26 +57,15 @@ void Form1::describeWindow() {
 }
 
 void Form1::describeSurface() {
-  struct LabelDesign {
-    kit::Label& label;
-    const char* caption;
-    kit::Font font;
-    double left, top;
-  };
+  using kit::colors::kBlack;
   const kit::Font song{kit::faces::kSong, 14.25};
   const kit::Font times{kit::faces::kTimes, 14.25, true};
-  const LabelDesign labels[] = {
-      {Label1, "A", song, 600, 1080},   {Label2, "B", song, 600, 4680},
-      {Label3, "C", song, 4440, 4440},  {Label4, "a", times, 720, 2280},
-      {Label5, "b", times, 2640, 4200}, {Label6, "a+b", times, 2760, 2040},
-  };
-  for (const LabelDesign& design : labels) {
-    design.label.Caption = design.caption;
-    design.label.font = design.font;
-    design.label.Left = design.left;
-    design.label.Top = design.top;
-    design.label.Visible = false;
-  }
+  kit::describeLabel(Label1, "A", song, kBlack, 600, 1080, false);
+  kit::describeLabel(Label2, "B", song, kBlack, 600, 4680, false);
+  kit::describeLabel(Label3, "C", song, kBlack, 4440, 4440, false);
+  kit::describeLabel(Label4, "a", times, kBlack, 720, 2280, false);
+  kit::describeLabel(Label5, "b", times, kBlack, 2640, 4200, false);
+  kit::describeLabel(Label6, "a+b", times, kBlack, 2760, 2040, false);
 
   Line1.place(885, 1080, 885, 4080);
   Line2.place(840, 4080, 720, 3840);
@@ -87,43 +78,15 @@ void Form1::describeSurface() {
   Line9.place(3720, 3240, 3600, 3000);
   for (kit::Line* line : {&Line7, &Line8, &Line9}) line->color = kit::colors::kRed;
 
-  struct PictureDesign {
-    kit::Image& image;
-    const char* picture;
-    double left, top;
-    int widthPixels, heightPixels;
-    bool visible;
-  };
-  const PictureDesign pictures[] = {
-      {Image1, ":/vecadd/house.png", 360, 120, 76, 58, true},
-      {Image2, ":/vecadd/shop.png", 360, 5040, 71, 71, true},
-      {Image3, ":/vecadd/school.png", 4680, 3840, 81, 66, true},
-      {Image4, ":/vecadd/walker.png", 480, 120, 55, 57, true},
-      {Image5, ":/vecadd/walker.png", 1200, 120, 55, 57, false},
-  };
-  for (const PictureDesign& design : pictures) {
-    design.image.picture = design.picture;
-    design.image.Left = design.left;
-    design.image.Top = design.top;
-    design.image.widthTwips = design.widthPixels * kit::kTwipsPerPixel;
-    design.image.heightTwips = design.heightPixels * kit::kTwipsPerPixel;
-    design.image.Visible = design.visible;
-  }
+  kit::describePicture(Image1, ":/vecadd/house.png", 360, 120, 76, 58, true);
+  kit::describePicture(Image2, ":/vecadd/shop.png", 360, 5040, 71, 71, true);
+  kit::describePicture(Image3, ":/vecadd/school.png", 4680, 3840, 81, 66, true);
+  kit::describePicture(Image4, ":/vecadd/walker.png", 480, 120, 55, 57, true);
+  kit::describePicture(Image5, ":/vecadd/walker.png", 1200, 120, 55, 57, false);
 
-  struct MarkDesign {
-    kit::Shape& shape;
-    double left, top, size;
-  };
-  const MarkDesign marks[] = {
-      {Shape1, 840, 1080, 100}, {Shape2, 840, 4800, 105}, {Shape3, 4560, 4200, 105}};
-  for (const MarkDesign& design : marks) {
-    design.shape.Left = design.left;
-    design.shape.Top = design.top;
-    design.shape.widthTwips = design.shape.heightTwips = design.size;
-    design.shape.fillColor = kit::colors::kRed;
-    design.shape.circle = true;
-    design.shape.Visible = false;
-  }
+  kit::describeMark(Shape1, 840, 1080, 100, kit::colors::kRed);
+  kit::describeMark(Shape2, 840, 4800, 105, kit::colors::kRed);
+  kit::describeMark(Shape3, 4560, 4200, 105, kit::colors::kRed);
 }
 
 void Form1::connectHandlers() {

@@ -2,6 +2,7 @@
 #include "form2.h"
 
 #include "kit/arrow.h"
+#include "kit/design.h"
 #include "kit/numtext.h"
 
 namespace vecscale {
@@ -53,12 +54,7 @@ void Form2::describeWindow() {
   Command4.Caption = "显示公式";
   Command4.font = song12;
   Command4.tabIndex = 15;
-  Image1.Left = 2400;
-  Image1.Top = 6120;
-  Image1.widthTwips = 3300;
-  Image1.heightTwips = 1200;
-  Image1.picture = ":/vecscale/formula.png";
-  Image1.Visible = false;
+  kit::describePicture(Image1, ":/vecscale/formula.png", 2400, 6120, 220, 80, false);
 }
 
 void Form2::describeSurface() {
@@ -79,32 +75,15 @@ void Form2::describeSurface() {
   Line20.place(5400, 3960, 5400, 5160);
   Line21.place(6000, 3960, 6000, 5280);
 
-  struct LabelDesign {
-    kit::Label& label;
-    const char* caption;
-    double points;
-    kit::Color color;
-    bool visible;
-    double left, top;
-  };
-  const LabelDesign labels[] = {
-      {Label1, "A", 12, kDarkBlue, true, 5520, 2280},
-      {Label8, "a", 15, kDarkBlue, false, 3720, 480},
-      {Label3, "M", 12, kRed, false, 5400, 1080},
-      {Label9, "M", 15, kRed, false, 4680, 240},
-      {Label5, "A", 12, kDarkBlue, false, 3240, 5040},
-      {Label4, "M", 12, kRed, false, 5160, 5040},
-      {Label7, "A", 12, kDarkBlue, false, 360, 1560},
-      {Label6, "M", 12, kRed, false, 1440, 480},
-  };
-  for (const LabelDesign& design : labels) {
-    design.label.Caption = design.caption;
-    design.label.font = {kit::faces::kTimes, design.points, true};
-    design.label.color = design.color;
-    design.label.Visible = design.visible;
-    design.label.Left = design.left;
-    design.label.Top = design.top;
-  }
+  const kit::Font small{kit::faces::kTimes, 12, true}, large{kit::faces::kTimes, 15, true};
+  kit::describeLabel(Label1, "A", small, kDarkBlue, 5520, 2280, true);
+  kit::describeLabel(Label8, "a", large, kDarkBlue, 3720, 480, false);
+  kit::describeLabel(Label3, "M", small, kRed, 5400, 1080, false);
+  kit::describeLabel(Label9, "M", large, kRed, 4680, 240, false);
+  kit::describeLabel(Label5, "A", small, kDarkBlue, 3240, 5040, false);
+  kit::describeLabel(Label4, "M", small, kRed, 5160, 5040, false);
+  kit::describeLabel(Label7, "A", small, kDarkBlue, 360, 1560, false);
+  kit::describeLabel(Label6, "M", small, kRed, 1440, 480, false);
 }
 
 void Form2::connectHandlers() {
