@@ -22,6 +22,12 @@ class ScenarioTest : public ::testing::Test {
     std::istringstream in(lines);
     script.run(in);
   }
+  // The whole state as the driver prints it, to tell whether an event changed anything.
+  std::string state() {
+    out.str("");
+    run("dump");
+    return out.str();
+  }
 };
 
 }  // namespace probe
