@@ -1,0 +1,78 @@
+// Reshaping a and b: a press, or a move with the left button alone, takes the nearest of O, A
+// and B to the pointer. Nothing is remembered between events, so the nearest point is chosen
+// afresh every time, and a tie moves nothing.
+#include <cmath>
+
+#include "form1.h"
+#include "kit/arrow.h"
+
+namespace vecsub {
+
+namespace {
+constexpr double kHead = 30;          // arrowhead length in surface units
+constexpr double kLetterOffset = 50;  // a point's letter hangs this far to its left
+constexpr int kLeftButton = 1;
+}  // namespace
+
+void Form1::showEditingScene(bool press) {
+  for (kit::Shape* shape : {&Shape1, &Shape2, &Shape3}) shape->Visible = false;
+  for (kit::Line* line : {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6}) line->Visible = true;
+  Line7.Visible = Line8.Visible = Line9.Visible = false;
+  for (kit::Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5}) label->Visible = true;
+  Label6.Visible = false;
+  if (press) Label7.Visible = false;  // a drag step leaves "a-b" to the press
+}
+
+void Form1::placeVectorLetters() {
+  kit::placeVectorLetter(Label4, Line1);
+  kit::placeVectorLetter(Label5, Line4);
+}
+
+void Form1::moveNearestPoint(float x, float y) {
+  const auto distance = [x, y](double px, double py) {
+    return std::sqrt((x - px) * (x - px) + (y - py) * (y - py));
+  };
+  aa = distance(Line1.X2, Line1.Y2);
+  bb = distance(Line4.X1, Line4.Y1);
+  cc = distance(Line4.X2, Line4.Y2);
+
+  if (aa < bb && aa < cc) moveTip(Line1, Line2, Line3, Label1, x, y);  // A
+  if (bb < aa && bb < cc) {  // O: the tail of both, which move together
+    Line1.X1 = x;
+    Line1.Y1 = y;
+    Label2.Visible = true;
+    kit::placePointLetter(Label2, x, y, kLetterOffset);
+    for (kit::Line* line : {&Line2, &Line3}) line->X1 = Line1.X2, line->Y1 = Line1.Y2;
+    Line4.X1 = Line1.X1;
+    Line4.Y1 = Line1.Y1;
+    kit::SetArrowHead(Line1, Line2, Line3, kHead);
+    kit::SetArrowHead(Line4, Line5, Line6, kHead);
+  }
+  if (cc < aa && cc < bb) moveTip(Line4, Line5, Line6, Label3, x, y);  // B
+}
+
+void Form1::moveTip(kit::Line& shaft, kit::Line& p, kit::Line& q, kit::Label& letter, float x,
+                    float y) {
+  shaft.X2 = x;
+  shaft.Y2 = y;
+  letter.Visible = true;
+  kit::placePointLetter(letter, x, y, kLetterOffset);
+  for (kit::Line* line : {&p, &q}) line->X1 = shaft.X2, line->Y1 = shaft.Y2;
+  kit::SetArrowHead(shaft, p, q, kHead);
+}
+
+void Form1::Picture1_MouseDown(int, int, float x, float y) {
+  showEditingScene(true);
+  moveNearestPoint(x, y);
+  placeVectorLetters();
+}
+
+void Form1::Picture1_MouseMove(int button, int, float x, float y) {
+  if (button != kLeftButton) return;
+  showEditingScene(false);
+  // The letters of a and b trail their shafts by one move: they go where the shafts stood.
+  placeVectorLetters();
+  moveNearestPoint(x, y);
+}
+
+}  // namespace vecsub
