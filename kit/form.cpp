@@ -16,7 +16,11 @@ Form::Form(std::string caption, double widthTwips, double heightTwips)
 Form::~Form() = default;
 
 bool Form::dispatch(const std::function<void()>& handler) {
-  if (busy_ || !handler) return false;
+  if (!handler) return false;
+  if (busy_) {
+    ++nestedCalls_;
+    return false;
+  }
   busy_ = true;
   struct Release {
     bool& flag;

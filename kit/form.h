@@ -33,6 +33,8 @@ class Form {
   // Runs one event handler. Handlers never nest: a call made while one runs is refused.
   bool dispatch(const std::function<void()>& handler);
   bool busy() const { return busy_; }
+  // How many handlers were refused because another one was running.
+  unsigned nestedCalls() const { return nestedCalls_; }
 
   // A modal message box with an OK button; the front end shows it once the handler returns.
   void MsgBox(const std::string& text);
@@ -70,6 +72,7 @@ class Form {
   std::vector<std::string> pendingBoxes_, messageLog_;
   std::unique_ptr<Canvas> window_;
   bool busy_ = false;
+  unsigned nestedCalls_ = 0;
 };
 
 }  // namespace kit

@@ -90,6 +90,7 @@ TEST(Dispatch, HandlersNeverNest) {
   EXPECT_TRUE(form.dispatch([&] { EXPECT_FALSE(form.dispatch([&] { innerRan = true; })); }));
   EXPECT_FALSE(innerRan);
   EXPECT_FALSE(form.busy());
+  EXPECT_EQ(form.nestedCalls(), 1u);  // counted, so a storm can tell it happened
 }
 
 TEST(MessageBoxes, AreShownOnceAndLoggedForTheDump) {

@@ -1,0 +1,36 @@
+// Every event goes through the driver's own command reader, so a failure replays as a script.
+#include "storm.h"
+
+#include "events.h"
+#include "tools/vecprobe/script.h"
+
+namespace storm {
+
+namespace {
+constexpr std::size_t kTrail = 40;
+}
+
+Outcome blow(kit::Form& form, probe::Script& script, Choices& choices, long events,
+             const Check& check) {
+  Outcome outcome;
+  for (; outcome.events < events && !choices.exhausted(); ++outcome.events) {
+    std::string line = nextEvent(form, choices);
+    outcome.trail.push_back(line);
+    if (outcome.trail.size() > kTrail) outcome.trail.pop_front();
+    try {
+      script.runLine(line);
+    } catch (const probe::ScriptError& error) {
+      outcome.failure = std::string("the driver refused an event: ") + error.what();
+      ++outcome.events;
+      return outcome;
+    }
+    outcome.failure = check(form);
+    if (!outcome.failure.empty()) {
+      ++outcome.events;
+      return outcome;
+    }
+  }
+  return outcome;
+}
+
+}  // namespace storm
