@@ -3,6 +3,7 @@
 #include "script.h"
 
 #include <charconv>
+#include <cmath>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -62,6 +63,9 @@ void Script::runLine(const std::string& line) {
     tick(args);
   } else if (command == "run") {
     const double ms = number(args, "milliseconds");
+    // An endless or undefined stretch of time would hang the clock or leave it unusable.
+    if (!std::isfinite(ms) || ms < 0)
+      throw ScriptError("not a stretch of time: " + std::to_string(ms));
     clock_.advanceTo(clock_.now() + ms);
     form_.takePendingBoxes();
   } else if (command == "dump") {
