@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "firstframe.h"
 #include "kit/controls.h"
 #include "kit/form.h"
 #include "look.h"
@@ -171,6 +172,7 @@ void FormWindow::syncWidgets() {
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
+  noteFirstFrame();
   if (form_.window().drawing().empty() && form_.window().objects().empty()) return;
   QPainter painter(this);
   windowPainter_.paint(painter);

@@ -24,6 +24,7 @@ SurfaceWidget::SurfaceWidget(kit::Canvas& canvas, double zoom, Deliver deliver, 
       zoom_(zoom),
       painter_(canvas, zoom),
       deliver_(std::move(deliver)) {
+  setObjectName(QString::fromStdString(canvas.name()));
   setGeometry(pixelRect(canvas.outer(), zoom));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);  // moves matter only while a button is held

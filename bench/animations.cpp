@@ -1,0 +1,33 @@
+// The set-up scripts follow each lesson as a teacher would play it.
+#include "animations.h"
+
+namespace bench {
+
+const std::vector<Animation>& animations() {
+  static const std::vector<Animation> all = {
+      {"vecadd", "Timer1", "click Command1"},
+      {"vecadd", "Timer2", "click Command1\ntick Timer1 277"},
+      {"vecadd", "Timer3", "click Command1\ntick Timer1 277\ntick Timer2 210"},
+      {"vecadd", "Timer4", "click Command1\nrun 12000\ndown 1 0 300 700\nclick Command2"},
+      {"vecadd", "Timer5", "click Command1\nrun 12000\nclick Command2\ntick Timer4 120"},
+      {"vecscale", "Timer6", "run 20\nclick Command1"},
+      {"vecscale", "Timer7", "run 20\nclick Command1\ntick Timer6 100"},
+      {"vecscale", "Timer8", "run 20\nclick Command1\nrun 3000\nclick Command2"},
+      {"vecscale", "Timer9", "run 20\nclick Command1\nrun 3000\nclick Command3"},
+      {"vecsub", "Timer1", "click Command1"},
+      {"vecsub", "Timer2", "click Command1\ntick Timer1 120"},
+      {"vecsub", "Timer4", "click Command2"},
+      {"vecsub", "Timer5", "click Command2\ntick Timer4 120"},
+  };
+  return all;
+}
+
+Stage::Stage(const Animation& animation) : form_(probe::programs().at(animation.program)()) {
+  script_ = std::make_unique<probe::Script>(*form_, out_);
+  std::istringstream lines(animation.setup);
+  script_->run(lines);
+  timer_ = static_cast<kit::Timer*>(form_->find(animation.timer));
+  ready_ = timer_ && timer_->Enabled();
+}
+
+}  // namespace bench

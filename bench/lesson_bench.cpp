@@ -1,0 +1,47 @@
+// A whole lesson per program, headless: the window loaded and every animation played to its
+// end on the driver's clock, as a teacher would show them one after another.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "tools/vecprobe/programs.h"
+#include "tools/vecprobe/script.h"
+
+namespace {
+
+struct Lesson {
+  const char* program;
+  const char* script;
+};
+
+const Lesson kLessons[] = {
+    {"vecadd",
+     "click Command1\nrun 12000\ndown 1 0 300 700\nmove 1 0 320 690\nclick Command2\nrun 4000"},
+    {"vecscale",
+     "run 20\ntype Text1 2\nclick Command1\nrun 3000\nclick Command2\nrun 2000\n"
+     "click Command3\nrun 2000\nclick Command4\ndown 1 0 4 5\nmove 1 0 5 4"},
+    {"vecsub",
+     "click Command1\nrun 4000\ndown 1 0 800 200\nmove 1 0 810 220\nclick Command2\n"
+     "run 4000"},
+};
+
+void wholeLesson(benchmark::State& state, const Lesson& lesson) {
+  for (auto _ : state) {
+    std::unique_ptr<kit::Form> form = probe::programs().at(lesson.program)();
+    std::ostringstream out;
+    probe::Script script(*form, out);
+    std::istringstream lines(lesson.script);
+    script.run(lines);
+    benchmark::DoNotOptimize(form.get());
+  }
+}
+
+struct Registration {
+  Registration() {
+    for (const Lesson& lesson : kLessons)
+      benchmark::RegisterBenchmark((std::string("lesson/") + lesson.program).c_str(), wholeLesson,
+                                   lesson);
+  }
+} registration;
+
+}  // namespace
