@@ -3,6 +3,7 @@
 
 #include "kit/arrow.h"
 #include "kit/axes.h"
+#include "kit/letterdesign.h"
 #include "kit/numtext.h"
 
 namespace vecscale {
@@ -80,15 +81,7 @@ void Form2::describeSurface() {
   Line20.place(5400, 3960, 5400, 5160);
   Line21.place(6000, 3960, 6000, 5280);
 
-  struct LabelDesign {
-    kit::Label& label;
-    const char* caption;
-    double points;
-    kit::Color color;
-    bool visible;
-    double left, top;
-  };
-  const LabelDesign labels[] = {
+  kit::describeLetters({
       {Label1, "A", 12, kDarkBlue, true, 5520, 2280},
       {Label8, "a", 15, kDarkBlue, false, 3720, 480},
       {Label3, "M", 12, kRed, false, 5400, 1080},
@@ -97,15 +90,7 @@ void Form2::describeSurface() {
       {Label4, "M", 12, kRed, false, 5160, 5040},
       {Label7, "A", 12, kDarkBlue, false, 360, 1560},
       {Label6, "M", 12, kRed, false, 1440, 480},
-  };
-  for (const LabelDesign& design : labels) {
-    design.label.Caption = design.caption;
-    design.label.font = {kit::faces::kTimes, design.points, true};
-    design.label.color = design.color;
-    design.label.Visible = design.visible;
-    design.label.Left = design.left;
-    design.label.Top = design.top;
-  }
+  });
 }
 
 void Form2::connectHandlers() {
@@ -141,8 +126,7 @@ void Form2::Timer1_Timer() {
   Label1.Left = Line1.X2 - 0.4;
   Label1.Top = Line1.Y2 + 0.4;
   kit::SetArrowHead(Line1, Line2, Line3, kHead);
-  Label1.Caption =
-      "A(" + kit::shortText(float(Line1.X2)) + "," + kit::shortText(float(Line1.Y2)) + ")";
+  Label1.Caption = kit::pointCaption("A", Line1.X2, Line1.Y2);
   Timer1.setEnabled(false);
 }
 
