@@ -17,6 +17,9 @@ struct Lesson {
 const Lesson kLessons[] = {
     {"vecadd",
      "click Command1\nrun 12000\ndown 1 0 300 700\nmove 1 0 320 690\nclick Command2\nrun 4000"},
+    {"veccoord",
+     "run 20\nclick Command1\nrun 6000\nclick Command3\nrun 4000\nclick Command4\nrun 5000\n"
+     "click Command5\nrun 5000\nclick Command6\ndown 1 0 -1.2 3.46\nmove 1 0 -1 3"},
     {"vecscale",
      "run 20\ntype Text1 2\nclick Command1\nrun 3000\nclick Command2\nrun 2000\n"
      "click Command3\nrun 2000\nclick Command4\ndown 1 0 4 5\nmove 1 0 5 4"},

@@ -39,6 +39,14 @@ void SetArrowHead(const Line& s, Line& p, Line& q, double length, double theta) 
   }
 }
 
+double headAtTip(const Line& shaft, Line& p, Line& q, double length) {
+  p.X1 = q.X1 = shaft.X2;
+  p.Y1 = q.Y1 = shaft.Y2;
+  const double theta = shaftAngle(shaft);
+  SetArrowHead(shaft, p, q, length, theta);
+  return theta;
+}
+
 void placePointLetter(Label& letter, double x, double y, double offset) {
   letter.Left = x - offset;
   letter.Top = y;

@@ -23,6 +23,10 @@ void SetArrowHead(const Line& shaft, Line& p, Line& q, double length);
 // The same with the shaft angle given (one that a handler keeps between ticks).
 void SetArrowHead(const Line& shaft, Line& p, Line& q, double length, double theta);
 
+// What a handler does once it has moved a shaft's tip: starts both head lines at the tip,
+// then places the head. Returns the shaft angle it used.
+double headAtTip(const Line& shaft, Line& p, Line& q, double length);
+
 // A point's letter hangs below and to the left of the point.
 void placePointLetter(Label& letter, double x, double y, double offset);
 // A vector's letter sits at the middle of its shaft.

@@ -148,6 +148,7 @@ class TextBox : public WindowControl {
   // The text the window is designed with; no handler runs.
   void setDesignText(const std::string& text) { text_ = text; }
   bool multiLine = false;
+  bool wordWrap = false;  // a multi-line box breaks long lines at its width
   bool readOnly = false;
   std::function<void()> onChange;
   std::function<void(int keyCode)> onKeyDown;

@@ -61,6 +61,10 @@ std::string shortText(double value) {
   return cutToFour(fullText(value));
 }
 
+std::string pointCaption(std::string_view letter, float x, float y) {
+  return std::string(letter) + "(" + shortText(x) + "," + shortText(y) + ")";
+}
+
 std::string printText(double value) {
   const std::string full = fullText(value);
   return full[0] == '-' ? full : " " + full;

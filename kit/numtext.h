@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kit {
 
@@ -15,6 +16,9 @@ std::string fullText(double value);
 // than that is kept whole, as dropping digits before the point would show a wrong number.
 std::string shortText(float value);
 std::string shortText(double value);
+
+// A point's caption with the short texts of its coordinates: "A(3.50,-1.2)".
+std::string pointCaption(std::string_view letter, float x, float y);
 
 // The text a number prints as on a drawing surface: a blank stands where a minus sign would.
 std::string printText(double value);

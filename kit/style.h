@@ -14,6 +14,7 @@ constexpr Color kBlack = 0x000000;
 constexpr Color kWhite = 0xFFFFFF;
 constexpr Color kRed = 0x0000FF;
 constexpr Color kDarkBlue = 0xC00000;
+constexpr Color kMenu = 0x80000004;          // menu background
 constexpr Color kWindowText = 0x80000008;    // black text
 constexpr Color kTitleBarText = 0x80000009;  // white surfaces
 constexpr Color kInactiveBorder = 0x8000000B;

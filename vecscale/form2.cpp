@@ -2,6 +2,7 @@
 #include "form2.h"
 
 #include "kit/arrow.h"
+#include "kit/axes.h"
 #include "kit/design.h"
 #include "kit/numtext.h"
 
@@ -108,37 +109,7 @@ void Form2::Form_Load() {
 }
 
 void Form2::Timer1_Timer() {
-  Picture1.AutoRedraw = true;
-  Picture1.DrawWidth = 2;
-  Picture1.Line(-1.8, 0, 12.8, 0);
-  Picture1.Line(12.5, -0.1, 12.8, 0);
-  Picture1.Line(12.5, 0.1, 12.8, 0);
-  Picture1.Line(0, -1.8, 0, 9.8);
-  Picture1.Line(0.1, 9.5, 0, 9.8);
-  Picture1.Line(-0.1, 9.5, 0, 9.8);
-
-  Picture1.DrawWidth = 3;
-  for (int i = -1; i <= 12; ++i) {
-    Picture1.PSet(i, 0);
-    Picture1.DrawWidth = 1;
-    Picture1.PSet(i - 0.2, -0.1, kit::colors::kWhite);
-    Picture1.DrawWidth = 3;
-    if (i != 0) Picture1.Print(i);
-  }
-  for (int i = -1; i <= 9; ++i) {
-    Picture1.PSet(0, i);
-    if (i != 0) Picture1.Print(i);
-    Picture1.setFontSize(16);
-    if (i == 0) Picture1.Print("o");
-    Picture1.setFontSize(9);
-  }
-  Picture1.setFontSize(16);
-  Picture1.PSet(0.2, 9.8, kit::colors::kWhite);
-  Picture1.Print("y");
-  Picture1.PSet(12.6, -0.1, kit::colors::kWhite);
-  Picture1.Print("x");
-  Picture1.setFontSize(9);
-
+  kit::drawCoordinateAxes(Picture1);
   Line1.place(0, 0, 3, 2);
   Label8.Left = 3.0 / 2;
   Label8.Top = 2.0 / 2;
@@ -149,8 +120,7 @@ void Form2::Timer1_Timer() {
   Label1.Left = Line1.X2 - 0.4;
   Label1.Top = Line1.Y2 + 0.4;
   kit::SetArrowHead(Line1, Line2, Line3, kHead);
-  Label1.Caption =
-      "A(" + kit::shortText(float(Line1.X2)) + "," + kit::shortText(float(Line1.Y2)) + ")";
+  Label1.Caption = kit::pointCaption("A", Line1.X2, Line1.Y2);
   Timer1.setEnabled(false);
 }
 

@@ -12,7 +12,7 @@ constexpr int kLeftButton = 1;
 }  // namespace
 
 void Form2::moveTip(float x, float y) {
-  Label1.Caption = "A(" + kit::shortText(x) + "," + kit::shortText(y) + ")";
+  Label1.Caption = kit::pointCaption("A", x, y);
   Line1.X2 = x;
   Line1.Y2 = y;
   Label1.Left = x - 0.4;

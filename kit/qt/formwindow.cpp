@@ -103,7 +103,7 @@ void FormWindow::build() {
         edit->setAcceptRichText(false);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit->setLineWrapMode(QTextEdit::NoWrap);
+        edit->setLineWrapMode(box->wordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
         edit->document()->setDocumentMargin(1);
         widget = edit;
       } else {

@@ -13,6 +13,10 @@ QRect pixelRect(const kit::TwipRect& rect, double zoom) {
 QColor qtColor(kit::Color color) {
   if (color & 0x80000000u) {
     switch (color & 0xFF) {
+      case 0x04:
+        // Menu background: white, as in the light scheme the lessons were drawn on, so the
+        // white pixels that move the text position on a grid stay unseen.
+        return QColor(255, 255, 255);
       case 0x05:
         return QColor(255, 255, 255);  // window background
       case 0x08:

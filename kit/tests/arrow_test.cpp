@@ -81,6 +81,18 @@ TEST_F(ArrowTest, AGivenAngleIsUsedAsItIs) {
   EXPECT_DOUBLE_EQ(kit::shaftAngle(shaft), 0.0);
 }
 
+TEST_F(ArrowTest, AHeadMovedToTheTipStartsThereAndTurnsWithTheShaft) {
+  shaftFrom(0, 0, 100, 100);
+  kit::SetArrowHead(shaft, p, q, 30);
+  shaft.X2 = -50, shaft.Y2 = -50;  // the tip moves; its head lines are left behind
+  EXPECT_NEAR(kit::headAtTip(shaft, p, q, 30), std::atan(1.0), 1e-12);
+  EXPECT_EQ(float(p.X1), -50.0f);
+  EXPECT_EQ(float(q.Y1), -50.0f);
+  const double c = 30 * std::cos(std::atan(1.0) + k25), s = 30 * std::sin(std::atan(1.0) + k25);
+  EXPECT_NEAR(p.X2, -50 + c, 1e-4);  // pointing left and down, the head lies up and right
+  EXPECT_NEAR(p.Y2, -50 + s, 1e-4);
+}
+
 TEST_F(ArrowTest, LettersSitBelowLeftOfPointsAndMidwayAlongShafts) {
   kit::Label letter{surface, "L"};
   kit::placePointLetter(letter, 300, 700, 50);

@@ -44,6 +44,11 @@ TEST(ShortText, KeepsEveryDigitBeforeThePoint) {
   EXPECT_EQ(kit::shortText(3000.5), "3000");
 }
 
+TEST(PointCaption, CutsBothCoordinates) {
+  EXPECT_EQ(kit::pointCaption("B", -1.2f, 3.466667f), "B(-1.2,3.46)");
+  EXPECT_EQ(kit::pointCaption("A", 6.0f, -0.5333f), "A(6,-0.5)");
+}
+
 TEST(PrintText, LeavesRoomForTheSign) {
   EXPECT_EQ(kit::printText(3), " 3");
   EXPECT_EQ(kit::printText(-1), "-1");

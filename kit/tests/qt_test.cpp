@@ -39,6 +39,7 @@ TEST(Colours, SystemAndDesignValues) {
   EXPECT_EQ(kitqt::qtColor(kit::colors::kRed), QColor(255, 0, 0));
   EXPECT_EQ(kitqt::qtColor(kit::colors::kDarkBlue), QColor(0, 0, 0xC0));
   EXPECT_EQ(kitqt::qtColor(kit::colors::kTitleBarText), QColor(255, 255, 255));
+  EXPECT_EQ(kitqt::qtColor(kit::colors::kMenu), QColor(255, 255, 255));
 }
 
 bool resolvesWithin(const kit::Font& font, const QStringList& acceptable) {

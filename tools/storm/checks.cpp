@@ -9,6 +9,7 @@
 #include "kit/controls.h"
 #include "kit/form.h"
 #include "vecadd/form1.h"
+#include "veccoord/form1.h"
 #include "vecscale/form2.h"
 #include "vecsub/form1.h"
 
@@ -67,6 +68,15 @@ std::string vecscaleRules(const vecscale::Form2& f) {
                 within("count9", f.count9, 0, 99)});
 }
 
+std::string veccoordRules(const veccoord::Form1& f) {
+  return first({ranOnce(f.Timer1), within("count2", f.count2, 0, 119),
+                within("count3", f.count3, 0, 3), within("count4", f.count4, 0, 119),
+                within("count5", f.count5, 0, 3), within("count6", f.count6, 0, 119),
+                within("count7", f.count7, 0, 3), within("count8", f.count8, 0, 119),
+                within("count9", f.count9, 0, 3), within("count10", f.count10, 0, 119),
+                within("count11", f.count11, 0, 3)});
+}
+
 template <typename FormType>
 Check rulesOf(std::string (*rules)(const FormType&)) {
   return [rules](const kit::Form& form) {
@@ -117,6 +127,7 @@ std::string checkWindow(const kit::Form& form) {
 Check checkFor(const std::string& program) {
   static const std::map<std::string, Check> rules = {
       {"vecadd", rulesOf(&vecaddRules)},
+      {"veccoord", rulesOf(&veccoordRules)},
       {"vecsub", rulesOf(&vecsubRules)},
       {"vecscale", rulesOf(&vecscaleRules)},
   };
