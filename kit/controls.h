@@ -149,6 +149,9 @@ class TextBox : public WindowControl {
   void setDesignText(const std::string& text) { text_ = text; }
   bool multiLine = false;
   bool readOnly = false;
+  bool border = true;
+  Color BackColor = colors::kWindowBackground;
+  Color ForeColor = colors::kWindowText;
   std::function<void()> onChange;
   std::function<void(int keyCode)> onKeyDown;
   void writeProperties(JsonObject& out) const override;
