@@ -2,6 +2,7 @@
 #include "programs.h"
 
 #include "vecadd/form1.h"
+#include "vecintro/form1.h"
 #include "vecscale/form2.h"
 
 namespace probe {
@@ -9,6 +10,7 @@ namespace probe {
 const std::map<std::string, FormFactory>& programs() {
   static const std::map<std::string, FormFactory> known = {
       {"vecadd", [] { return std::make_unique<vecadd::Form1>(); }},
+      {"vecintro", [] { return std::make_unique<vecintro::Form1>(); }},
       {"vecscale", [] { return std::make_unique<vecscale::Form2>(); }},
   };
   return known;
