@@ -21,6 +21,8 @@ const std::vector<Animation>& animations() {
       {"veccoord", "Timer9", "run 20\nclick Command3\nrun 4000\nclick Command4\ntick Timer8 120"},
       {"veccoord", "Timer10", "run 20\nclick Command3\nrun 4000\nclick Command5"},
       {"veccoord", "Timer11", "run 20\nclick Command3\nrun 4000\nclick Command5\ntick Timer10 120"},
+      {"vecintro", "Timer1", "down 1 0 2700 1200\nclick Command1"},
+      {"vecintro", "Timer2", "down 1 0 2700 1200\nclick Command1"},
       {"vecscale", "Timer6", "run 20\nclick Command1"},
       {"vecscale", "Timer7", "run 20\nclick Command1\ntick Timer6 100"},
       {"vecscale", "Timer8", "run 20\nclick Command1\nrun 3000\nclick Command2"},

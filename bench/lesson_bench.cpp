@@ -20,6 +20,9 @@ const Lesson kLessons[] = {
     {"veccoord",
      "run 20\nclick Command1\nrun 6000\nclick Command3\nrun 4000\nclick Command4\nrun 5000\n"
      "click Command5\nrun 5000\nclick Command6\ndown 1 0 -1.2 3.46\nmove 1 0 -1 3"},
+    {"vecintro",
+     "down 1 0 2700 1200\nmove 1 0 2600 1300\nclick Command1\nrun 6000\ndown 1 0 2000 2200\n"
+     "click Command1\nrun 8000"},
     {"vecscale",
      "run 20\ntype Text1 2\nclick Command1\nrun 3000\nclick Command2\nrun 2000\n"
      "click Command3\nrun 2000\nclick Command4\ndown 1 0 4 5\nmove 1 0 5 4"},

@@ -32,6 +32,18 @@ void Canvas::Scale(double x1, double y1, double x2, double y2) {
   CurrentY = mapY(CurrentY);
 }
 
+void Canvas::resize(double widthTwips, double heightTwips) {
+  const double border = 2 * border_ * kTwipsPerPixel;
+  if (!std::isfinite(widthTwips) || !std::isfinite(heightTwips) || widthTwips <= border ||
+      heightTwips <= border)
+    return;  // an area with no inside could not map a point
+  const double oldWidth = innerWidthTwips(), oldHeight = innerHeightTwips();
+  outer_.width = widthTwips;
+  outer_.height = heightTwips;
+  width_ *= innerWidthTwips() / oldWidth;
+  height_ *= innerHeightTwips() / oldHeight;
+}
+
 void Canvas::record(DrawOp op) {
   // A drawing call with a coordinate that is not a number draws nothing, as it could not be
   // placed on screen.

@@ -47,6 +47,9 @@ class Canvas {
   double ScaleTop() const { return top_; }
   double ScaleWidth() const { return width_; }
   double ScaleHeight() const { return height_; }
+  // A new outer size in twips; the units keep their size, so the top-left part stays in place
+  // and the area gains or loses room at its right and bottom edges.
+  void resize(double widthTwips, double heightTwips);
 
   double toTwipsX(double x) const { return (x - left_) / width_ * innerWidthTwips(); }
   double toTwipsY(double y) const { return (y - top_) / height_ * innerHeightTwips(); }

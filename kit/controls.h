@@ -150,6 +150,9 @@ class TextBox : public WindowControl {
   bool multiLine = false;
   bool wordWrap = false;  // a multi-line box breaks long lines at its width
   bool readOnly = false;
+  bool border = true;
+  Color BackColor = colors::kWindowBackground;
+  Color ForeColor = colors::kWindowText;
   std::function<void()> onChange;
   std::function<void(int keyCode)> onKeyDown;
   void writeProperties(JsonObject& out) const override;

@@ -27,6 +27,9 @@ bool Form::dispatch(const std::function<void()>& handler) {
     ~Release() { flag = false; }
   } release{busy_};
   handler();
+  // A handler may change the window's size; its own drawing area follows.
+  const TwipRect& area = window_->outer();
+  if (area.width != Width || area.height != Height) window_->resize(Width, Height);
   return true;
 }
 

@@ -24,13 +24,14 @@ class Form {
   virtual ~Form();
 
   std::string Caption;
-  double Width, Height;  // client area in twips
+  double Width, Height;  // client area in twips; handlers may change them
   Color BackColor = colors::kButtonFace;
   Font font;  // the window's default font
 
   virtual void Form_Load() {}
 
   // Runs one event handler. Handlers never nest: a call made while one runs is refused.
+  // Afterwards the window's drawing area takes the window's size.
   bool dispatch(const std::function<void()>& handler);
   bool busy() const { return busy_; }
   // How many handlers were refused because another one was running.

@@ -39,6 +39,10 @@ QSize CanvasPainter::innerSize() const {
                qRound(pixels(canvas_.innerHeightTwips(), zoom_)));
 }
 
+QSize CanvasPainter::visibleSize() const {
+  return visible_.isValid() ? innerSize().boundedTo(visible_) : innerSize();
+}
+
 QPointF CanvasPainter::toPixels(double x, double y) const {
   return QPointF(pixels(canvas_.toTwipsX(x), zoom_), pixels(canvas_.toTwipsY(y), zoom_));
 }
@@ -57,12 +61,14 @@ void CanvasPainter::paint(QPainter& painter) {
 void CanvasPainter::paintDrawing(QPainter& painter) {
   if (canvas_.drawing().empty()) return;
   const qreal ratio = painter.device()->devicePixelRatioF();
-  if (cachedVersion_ != canvas_.drawingVersion() || drawingCache_.devicePixelRatioF() != ratio) {
-    drawingCache_ = QPixmap(innerSize() * ratio);
+  const QSize size = visibleSize();
+  if (cachedVersion_ != canvas_.drawingVersion() || drawingCache_.devicePixelRatioF() != ratio ||
+      cachedSize() != size) {
+    drawingCache_ = QPixmap(size * ratio);
     drawingCache_.setDevicePixelRatio(ratio);
     drawingCache_.fill(Qt::transparent);
     QPainter cache(&drawingCache_);
-    const QSizeF area = innerSize();
+    const QSizeF area = size;
     for (const kit::DrawOp& op : canvas_.drawing()) {
       const QColor color = qtColor(op.color);
       const double width = std::max(1.0, op.width * zoom_);
@@ -91,17 +97,23 @@ void CanvasPainter::paintDrawing(QPainter& painter) {
           cache.setRenderHint(QPainter::Antialiasing, true);
           cache.setPen(QPen(color, width));
           cache.setBrush(Qt::NoBrush);
-          const double spanDegrees = qRadiansToDegrees(op.end - op.start);
+          // Counter-clockwise on screen from start to end, across 0 when end is the smaller.
+          double span = op.end - op.start;
+          if (span < 0) span += 2 * M_PI * std::ceil(-span / (2 * M_PI));
+          const double spanDegrees = qRadiansToDegrees(span);
           cache.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
                         qRound(qRadiansToDegrees(op.start) * 16), qRound(spanDegrees * 16));
           break;
         }
-        case kit::DrawOp::Kind::Text:
+        case kit::DrawOp::Kind::Text: {
+          const QPointF at = bounded(toPixels(op.x1, op.y1));
+          if (at.x() >= area.width() || at.y() >= area.height()) break;  // out of sight
           cache.setRenderHint(QPainter::TextAntialiasing, true);
           cache.setPen(color);
           cache.setFont(qtFont(op.font, zoom_));
-          drawTextAt(cache, bounded(toPixels(op.x1, op.y1)), QString::fromStdString(op.text));
+          drawTextAt(cache, at, QString::fromStdString(op.text));
           break;
+        }
       }
     }
     cachedVersion_ = canvas_.drawingVersion();
@@ -117,7 +129,7 @@ const QPixmap& CanvasPainter::picture(const std::string& path) {
 }
 
 void CanvasPainter::paintObjects(QPainter& painter) {
-  const QSizeF area = innerSize();
+  const QSizeF area = visibleSize();
   // Pictures and marks first, so that arrows and letters stay readable over them.
   for (const kit::CanvasObject* object : canvas_.objects()) {
     if (object->kind() == kit::Kind::Image) {

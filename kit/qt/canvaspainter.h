@@ -22,6 +22,11 @@ class CanvasPainter {
   // Surface units of a pixel position inside the area.
   QPointF toUnits(QPointF pixel) const;
   QSize innerSize() const;
+  // Only this much of the area, from its top-left corner, is shown: the drawing is cached and
+  // painted within it (a window taller than its screen keeps a screen-sized cache).
+  void limitTo(QSize visible) { visible_ = visible; }
+  QSize visibleSize() const;
+  QSize cachedSize() const { return drawingCache_.deviceIndependentSize().toSize(); }
 
  private:
   void paintDrawing(QPainter& painter);
@@ -30,6 +35,7 @@ class CanvasPainter {
 
   const kit::Canvas& canvas_;
   double zoom_;
+  QSize visible_;
   QPixmap drawingCache_;
   unsigned cachedVersion_ = ~0u;
   QHash<QString, QPixmap> pictures_;

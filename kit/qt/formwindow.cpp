@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -42,6 +43,17 @@ int keyCode(const QKeyEvent& event) {
   }
 }
 
+// A text box's own colours and border.
+void dressTextBox(QWidget& widget, const kit::TextBox& box) {
+  QPalette colours = widget.palette();
+  colours.setColor(QPalette::Base, qtColor(box.BackColor));
+  colours.setColor(QPalette::Text, qtColor(box.ForeColor));
+  widget.setPalette(colours);
+  if (auto* line = qobject_cast<QLineEdit*>(&widget)) line->setFrame(box.border);
+  if (auto* edit = qobject_cast<QTextEdit*>(&widget))
+    edit->setFrameShape(box.border ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
 // Lines a font's height apart, as the design's boxes space them; the fallback faces would
 // otherwise add leading and push the last line out of the box.
 void showLines(QTextEdit& edit, const QString& text) {
@@ -58,7 +70,7 @@ void showLines(QTextEdit& edit, const QString& text) {
 FormWindow::FormWindow(kit::Form& form, double zoom, QWidget* parent)
     : QWidget(parent), form_(form), zoom_(zoom), windowPainter_(form.window(), zoom), clock_(form) {
   setWindowTitle(QString::fromStdString(form.Caption));
-  setFixedSize(qRound(pixels(form.Width, zoom)), qRound(pixels(form.Height, zoom)));
+  fitToForm();
   setFont(qtFont(form.font, zoom));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, qtColor(form.BackColor));
@@ -116,6 +128,7 @@ void FormWindow::build() {
         edit->installEventFilter(this);
         widget = edit;
       }
+      dressTextBox(*widget, *box);
     } else {
       widget = new QGroupBox(this);
     }
@@ -149,7 +162,10 @@ void FormWindow::syncWidgets() {
         const QString text =
             QString::fromStdString(static_cast<kit::TextBox*>(bound.control)->Text());
         if (auto* line = qobject_cast<QLineEdit*>(bound.widget)) {
-          if (line->text() != text) line->setText(text);
+          if (line->text() != text) {
+            line->setText(text);
+            line->setCursorPosition(0);  // a text set by the program shows from its start
+          }
         } else if (auto* edit = qobject_cast<QTextEdit*>(bound.widget)) {
           const QString plain = QString(text).replace("\r\n", "\n");
           if (edit->toPlainText() != plain) showLines(*edit, plain);
@@ -168,7 +184,27 @@ void FormWindow::syncWidgets() {
     }
   }
   for (SurfaceWidget* surface : surfaces_) surface->update();
+  fitToForm();
   update();
+}
+
+void FormWindow::fitToForm() {
+  QSize wanted(qRound(pixels(form_.Width, zoom_)), qRound(pixels(form_.Height, zoom_)));
+  // The window follows its form's height only as far as its screen has room for it.
+  const QScreen* shown = screen();
+  const QRect room = shown ? shown->availableGeometry() : QRect();
+  const int frame = frameGeometry().height() - height();
+  if (shown && wanted.height() > room.height() - frame)
+    wanted.setHeight(std::max(1, room.height() - frame));
+  if (wanted == size() && minimumSize() == maximumSize()) return;
+  setFixedSize(wanted);
+  windowPainter_.limitTo(wanted);
+  if (shown && isVisible()) {
+    // Grown past the bottom of the screen: lift it up until it fits.
+    const QRect outer = frameGeometry();
+    const int over = outer.top() + wanted.height() + frame - 1 - room.bottom();
+    if (over > 0) move(outer.left(), std::max(room.top(), outer.top() - over));
+  }
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {

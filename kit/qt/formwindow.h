@@ -44,6 +44,8 @@ class FormWindow : public QWidget {
     QWidget* widget;
   };
   void build();
+  // Takes the form's size, but never taller than the screen's free area.
+  void fitToForm();
   void afterEvent();
   void showBoxes();
   void scheduleNextTick();

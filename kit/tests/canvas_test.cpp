@@ -44,6 +44,24 @@ TEST(Scale, SquareSurfaceWithUpwardY) {
   EXPECT_NEAR(line.Y2, 313.1, 0.1);
 }
 
+TEST(Resize, AreasKeepTheirUnitsWhenTheirSizeChanges) {
+  kit::Form form("test", 9585, 3135);
+  form.dispatch([&] { form.Height += 300; });  // the window's own area follows its form
+  EXPECT_EQ(form.window().innerHeightTwips(), 3435);
+  EXPECT_EQ(form.window().toTwipsY(3300), 3300);
+  form.dispatch([&] { form.Height = std::nan(""); });
+  EXPECT_EQ(form.window().innerHeightTwips(), 3435);  // no size that could not map a point
+
+  kit::Canvas surface(form, "Picture1", {120, 120, 7500, 6000}, 2);
+  surface.Scale(-2, 10, 13, -2);  // 496 twips to a unit across, 495 down
+  surface.resize(7500 + 1488, 6000 - 990);
+  EXPECT_NEAR(surface.ScaleWidth(), 18, 1e-9);
+  EXPECT_NEAR(surface.ScaleHeight(), -10, 1e-9);
+  EXPECT_NEAR(surface.toTwipsX(3), 5 * 496, 1e-9);
+  surface.resize(60, 60);  // nothing inside the border: refused
+  EXPECT_NEAR(surface.ScaleWidth(), 18, 1e-9);
+}
+
 TEST(Coord, NeverHoldsANonFiniteValue) {
   kit::Coord c = 2.5;
   c = std::numeric_limits<double>::quiet_NaN();

@@ -1,12 +1,20 @@
-// The front end's mappings: pixels to surface units, mouse buttons, and fonts that resolve to
-// the intended style rather than a fallback of the wrong one.
+// The front end's mappings: pixels to surface units, mouse buttons, arcs, the window's size and
+// drawing, text boxes, and fonts that resolve to the intended style rather than a fallback.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QTextEdit>
+#include <cmath>
 
+#include "kit/controls.h"
 #include "kit/form.h"
 #include "kit/qt/canvaspainter.h"
+#include "kit/qt/formwindow.h"
 #include "kit/qt/look.h"
 #include "kit/qt/surfacewidget.h"
 
@@ -40,6 +48,73 @@ TEST(Colours, SystemAndDesignValues) {
   EXPECT_EQ(kitqt::qtColor(kit::colors::kDarkBlue), QColor(0, 0, 0xC0));
   EXPECT_EQ(kitqt::qtColor(kit::colors::kTitleBarText), QColor(255, 255, 255));
   EXPECT_EQ(kitqt::qtColor(kit::colors::kMenu), QColor(255, 255, 255));
+}
+
+// Whether something is painted within a pixel of a position in twips.
+bool inkAt(const QImage& image, double xTwips, double yTwips) {
+  const int x = qRound(xTwips / 15), y = qRound(yTwips / 15);
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      if (qGray(image.pixel(x + dx, y + dy)) < 160) return true;
+  return false;
+}
+
+TEST(Arcs, RunCounterClockwiseOnScreenFromStartToEnd) {
+  kit::Form form("test", 3000, 3000);
+  kit::Canvas twips(form, "Picture1", {0, 0, 3000, 3000}, 0);  // y grows downwards
+  twips.Circle(1500, 1500, 600, kit::colors::kBlack, 0, 1.0);
+  twips.Circle(1500, 1500, 300, kit::colors::kBlack, 5.5, 0.5);  // across the ground direction
+  kitqt::CanvasPainter painter(twips, 1.0);
+  QImage image(painter.innerSize(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  painter.paint(p);
+  EXPECT_TRUE(inkAt(image, 1500 + 600 * std::cos(0.5), 1500 - 600 * std::sin(0.5)));  // above
+  EXPECT_FALSE(inkAt(image, 1500 + 600 * std::cos(0.5), 1500 + 600 * std::sin(0.5)));
+  EXPECT_TRUE(inkAt(image, 1800, 1500));
+  EXPECT_TRUE(inkAt(image, 1500 + 300 * std::cos(6.0), 1500 - 300 * std::sin(6.0)));  // below
+  EXPECT_FALSE(inkAt(image, 1200, 1500));
+}
+
+TEST(FormWindow, GrowsNoTallerThanItsScreenAndCachesOnlyWhatItShows) {
+  kit::Form form("test", 9585, 3135);
+  kitqt::FormWindow window(form);
+  EXPECT_EQ(window.height(), 209);
+  form.dispatch([&] { form.Height += 20 * 300; });
+  window.syncWidgets();
+  const int room = window.screen()->availableGeometry().height();
+  EXPECT_EQ(window.height(), std::min(room, 609));
+  form.dispatch([&] {
+    form.Height += 3e5;  // a thousand result lines
+    form.window().Print("first");
+  });
+  window.syncWidgets();
+  EXPECT_EQ(window.height(), room);
+  kitqt::CanvasPainter painter(form.window(), 1.0);
+  painter.limitTo(window.size());
+  QImage image(window.size(), QImage::Format_RGB32);
+  QPainter p(&image);
+  painter.paint(p);
+  EXPECT_EQ(painter.cachedSize(), window.size());
+}
+
+TEST(FormWindow, TextBoxesShowTheirColoursAndBorder) {
+  kit::Form form("test", 3000, 3000);
+  kit::TextBox clock(form, "Text1");
+  clock.BackColor = kit::colors::kWhite;
+  clock.ForeColor = kit::colors::kRed;
+  kit::TextBox hint(form, "Text4");
+  hint.multiLine = true;
+  hint.border = false;
+  kitqt::FormWindow window(form);
+  auto* line = window.findChild<QLineEdit*>("Text1");
+  ASSERT_NE(line, nullptr);
+  EXPECT_TRUE(line->hasFrame());
+  EXPECT_EQ(line->palette().color(QPalette::Text), QColor(255, 0, 0));
+  EXPECT_EQ(line->palette().color(QPalette::Base), QColor(255, 255, 255));
+  auto* edit = window.findChild<QTextEdit*>("Text4");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->frameShape(), QFrame::NoFrame);
 }
 
 bool resolvesWithin(const kit::Font& font, const QStringList& acceptable) {

@@ -10,6 +10,7 @@
 #include "kit/form.h"
 #include "vecadd/form1.h"
 #include "veccoord/form1.h"
+#include "vecintro/form1.h"
 #include "vecscale/form2.h"
 #include "vecsub/form1.h"
 
@@ -77,6 +78,16 @@ std::string veccoordRules(const veccoord::Form1& f) {
                 within("count11", f.count11, 0, 3)});
 }
 
+std::string vecintroRules(const vecintro::Form1& f) {
+  // The start button switches motion and clock together and a run's end stops both; the
+  // window grows by one result line per finished run.
+  if (f.Timer1.Enabled() != f.Timer2.Enabled()) return "the cart and the clock run apart";
+  const double growth = f.Height - 3135;
+  if (growth < 0 || std::fmod(growth, 300) != 0) return "the window grew by a part of a line";
+  if (!(f.tau >= 0)) return "the motion time went below zero";
+  return within("ss", f.ss, 0, 58);
+}
+
 template <typename FormType>
 Check rulesOf(std::string (*rules)(const FormType&)) {
   return [rules](const kit::Form& form) {
@@ -126,9 +137,8 @@ std::string checkWindow(const kit::Form& form) {
 
 Check checkFor(const std::string& program) {
   static const std::map<std::string, Check> rules = {
-      {"vecadd", rulesOf(&vecaddRules)},
-      {"veccoord", rulesOf(&veccoordRules)},
-      {"vecsub", rulesOf(&vecsubRules)},
+      {"vecadd", rulesOf(&vecaddRules)},     {"veccoord", rulesOf(&veccoordRules)},
+      {"vecintro", rulesOf(&vecintroRules)}, {"vecsub", rulesOf(&vecsubRules)},
       {"vecscale", rulesOf(&vecscaleRules)},
   };
   const auto found = rules.find(program);
