@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
           fonts-arphic-uming fonts-arphic-ukai fonts-liberation2 fontconfig)
 missing=()
 for package in "${packages[@]}"; do

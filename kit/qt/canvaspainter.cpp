@@ -1,9 +1,12 @@
 // Lines are crisp at 1x (no antialiasing) and clipped before stroking; text is antialiased.
 #include "canvaspainter.h"
 
+#include <QFile>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QPainter>
 #include <QtMath>
+#include <functional>
 
 #include "kit/clip.h"
 #include "kit/controls.h"
@@ -58,15 +61,72 @@ void CanvasPainter::paint(QPainter& painter) {
   paintObjects(painter);
 }
 
+void CanvasPainter::setZoom(double zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  cachedVersion_ = ~0u;
+  pictures_.clear();
+  fonts_.clear();
+}
+
+std::size_t CanvasPainter::fingerprint() const {
+  std::size_t seed = canvas_.drawingVersion();
+  const auto mix = [&seed](std::size_t value) {
+    seed ^= value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
+  };
+  const auto mixCoord = [&mix](float value) { mix(std::hash<float>()(value)); };
+  for (const kit::CanvasObject* object : canvas_.objects()) {
+    switch (object->kind()) {
+      case kit::Kind::Line: {
+        const auto& line = static_cast<const kit::Line&>(*object);
+        mix(line.Visible);
+        if (!line.Visible) break;
+        for (float value : {float(line.X1), float(line.Y1), float(line.X2), float(line.Y2)})
+          mixCoord(value);
+        break;
+      }
+      case kit::Kind::Label: {
+        const auto& label = static_cast<const kit::Label&>(*object);
+        mix(label.Visible);
+        if (!label.Visible) break;
+        mixCoord(label.Left);
+        mixCoord(label.Top);
+        mix(std::hash<std::string>()(label.Caption));
+        break;
+      }
+      default: {
+        const auto& box = static_cast<const kit::Box&>(*object);
+        mix(box.Visible);
+        if (!box.Visible) break;
+        mixCoord(box.Left);
+        mixCoord(box.Top);
+        break;
+      }
+    }
+  }
+  return seed;
+}
+
+const QFont& CanvasPainter::font(const kit::Font& design) {
+  const QString key = QString::fromStdString(design.face) + QString::number(design.points) +
+                      (design.bold ? "b" : "");
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) found = fonts_.insert(key, qtFont(design, zoom_));
+  return *found;
+}
+
 void CanvasPainter::paintDrawing(QPainter& painter) {
-  if (canvas_.drawing().empty()) return;
+  if (canvas_.drawing().empty()) {
+    if (background_.isValid()) painter.fillRect(QRect(QPoint(), visibleSize()), background_);
+    return;
+  }
   const qreal ratio = painter.device()->devicePixelRatioF();
   const QSize size = visibleSize();
   if (cachedVersion_ != canvas_.drawingVersion() || drawingCache_.devicePixelRatioF() != ratio ||
       cachedSize() != size) {
     drawingCache_ = QPixmap(size * ratio);
     drawingCache_.setDevicePixelRatio(ratio);
-    drawingCache_.fill(Qt::transparent);
+    drawingCache_.fill(background_.isValid() ? background_ : QColor(Qt::transparent));
     QPainter cache(&drawingCache_);
     const QSizeF area = size;
     for (const kit::DrawOp& op : canvas_.drawing()) {
@@ -110,7 +170,7 @@ void CanvasPainter::paintDrawing(QPainter& painter) {
           if (at.x() >= area.width() || at.y() >= area.height()) break;  // out of sight
           cache.setRenderHint(QPainter::TextAntialiasing, true);
           cache.setPen(color);
-          cache.setFont(qtFont(op.font, zoom_));
+          cache.setFont(font(op.font));
           drawTextAt(cache, at, QString::fromStdString(op.text));
           break;
         }
@@ -121,11 +181,23 @@ void CanvasPainter::paintDrawing(QPainter& painter) {
   painter.drawPixmap(0, 0, drawingCache_);
 }
 
-const QPixmap& CanvasPainter::picture(const std::string& path) {
-  const QString key = QString::fromStdString(path);
+const QPixmap& CanvasPainter::picture(const std::string& path, QSize devicePixels) {
+  const QString file = QString::fromStdString(path);
+  const QString key =
+      file + QString::number(devicePixels.width()) + "x" + QString::number(devicePixels.height());
   auto found = pictures_.find(key);
-  if (found == pictures_.end()) found = pictures_.insert(key, QPixmap(key));
-  return *found;
+  if (found != pictures_.end()) return *found;
+  QPixmap pixmap(file);
+  QString source = file;
+  source.replace(QLatin1String(".png"), QLatin1String(".svg"));
+  if (pixmap.size() != devicePixels && source != file && QFile::exists(source)) {
+    // Larger or smaller than drawn: the artwork is drawn anew at that size, never blown up.
+    QImageReader reader(source);
+    reader.setScaledSize(devicePixels);
+    const QImage drawn = reader.read();
+    if (!drawn.isNull()) pixmap = QPixmap::fromImage(drawn);
+  }
+  return *pictures_.insert(key, pixmap);
 }
 
 void CanvasPainter::paintObjects(QPainter& painter) {
@@ -136,8 +208,9 @@ void CanvasPainter::paintObjects(QPainter& painter) {
       const auto& image = static_cast<const kit::Image&>(*object);
       if (!image.Visible) continue;
       const QPointF at = bounded(toPixels(image.Left, image.Top));
-      const QPixmap& pixmap = picture(image.picture);
       const QSizeF size(pixels(image.widthTwips, zoom_), pixels(image.heightTwips, zoom_));
+      const qreal ratio = painter.device()->devicePixelRatioF();
+      const QPixmap& pixmap = picture(image.picture, (size * ratio).toSize());
       if (!pixmap.isNull()) painter.drawPixmap(QRectF(at, size), pixmap, pixmap.rect());
     } else if (object->kind() == kit::Kind::Shape) {
       const auto& shape = static_cast<const kit::Shape&>(*object);
@@ -175,7 +248,7 @@ void CanvasPainter::paintObjects(QPainter& painter) {
     const auto& label = static_cast<const kit::Label&>(*object);
     if (!label.Visible) continue;
     painter.setPen(qtColor(label.color));
-    painter.setFont(qtFont(label.font, zoom_));
+    painter.setFont(font(label.font));
     drawTextAt(painter, bounded(toPixels(label.Left, label.Top)),
                QString::fromStdString(label.Caption));
   }

@@ -2,6 +2,8 @@
 // its pictures, marks, lines and letters, all mapped from the area's units to pixels.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QPixmap>
 #include <QPointF>
@@ -18,6 +20,14 @@ class CanvasPainter {
 
   // Paints the inner area with its top-left corner at the painter's origin.
   void paint(QPainter& painter);
+  // Logical pixels per screen pixel of the design; caches made for another zoom are dropped.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
+  // An opaque background painted first (kept in the drawing's cache, so that a repaint is one
+  // plain copy); without one the area is painted over what lies below it.
+  void setBackground(QColor background) { background_ = background; }
+  // A cheap fingerprint of everything painted, to tell whether a repaint is needed at all.
+  std::size_t fingerprint() const;
   QPointF toPixels(double x, double y) const;
   // Surface units of a pixel position inside the area.
   QPointF toUnits(QPointF pixel) const;
@@ -31,14 +41,19 @@ class CanvasPainter {
  private:
   void paintDrawing(QPainter& painter);
   void paintObjects(QPainter& painter);
-  const QPixmap& picture(const std::string& path);
+  // A picture at the size it is drawn, in device pixels: its PNG at its natural size, or
+  // drawn afresh from its SVG source at any other size.
+  const QPixmap& picture(const std::string& path, QSize devicePixels);
+  const QFont& font(const kit::Font& font);
 
   const kit::Canvas& canvas_;
   double zoom_;
   QSize visible_;
+  QColor background_;
   QPixmap drawingCache_;
   unsigned cachedVersion_ = ~0u;
   QHash<QString, QPixmap> pictures_;
+  QHash<QString, QFont> fonts_;
 };
 
 }  // namespace kitqt

@@ -38,6 +38,12 @@ int keyCode(const QKeyEvent& event) {
       return 9;
     case Qt::Key_Delete:
       return 46;
+    case Qt::Key_Shift:
+      return 16;
+    case Qt::Key_Control:
+      return 17;
+    case Qt::Key_Alt:
+      return 18;
     default:
       return event.key() < 128 ? event.key() : 0;
   }
@@ -68,15 +74,24 @@ void showLines(QTextEdit& edit, const QString& text) {
 }  // namespace
 
 FormWindow::FormWindow(kit::Form& form, double zoom, QWidget* parent)
-    : QWidget(parent), form_(form), zoom_(zoom), windowPainter_(form.window(), zoom), clock_(form) {
+    : QWidget(parent),
+      form_(form),
+      zoom_(zoom),
+      askedZoom_(zoom),
+      designed_(pixels(form.Width, 1), pixels(form.Height, 1)),
+      windowPainter_(form.window(), zoom),
+      clock_(form) {
   setWindowTitle(QString::fromStdString(form.Caption));
-  fitToForm();
-  setFont(qtFont(form.font, zoom));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, qtColor(form.BackColor));
   setPalette(colours);
   setAutoFillBackground(true);
   build();
+  addShortcuts();
+  watchWheel();
+  resize(qRound(designed_.width() * zoom), qRound(designed_.height() * zoom));
+  fitToForm();
+  layOut();
   syncWidgets();
   tickTimer_.setSingleShot(true);
   tickTimer_.setTimerType(Qt::PreciseTimer);
@@ -87,9 +102,12 @@ FormWindow::~FormWindow() = default;
 
 void FormWindow::build() {
   auto deliverer = [this](std::function<void()> handler) { deliver(handler); };
-  for (kit::Canvas* canvas : form_.canvases())
-    if (canvas != &form_.window())
-      surfaces_.push_back(new SurfaceWidget(*canvas, zoom_, deliverer, this));
+  for (kit::Canvas* canvas : form_.canvases()) {
+    if (canvas == &form_.window()) continue;
+    auto* surface = new SurfaceWidget(*canvas, zoom_, deliverer, this);
+    surface->setAccessibleName(QStringLiteral("绘图区"));
+    surfaces_.push_back(surface);
+  }
 
   // Frames first, so that what lies inside them stays in front.
   std::vector<kit::WindowControl*> controls;
@@ -106,6 +124,7 @@ void FormWindow::build() {
       auto* button = static_cast<kit::Button*>(control);
       auto* push = new QPushButton(this);
       connect(push, &QPushButton::clicked, this, [this, button] { deliver(button->onClick); });
+      push->installEventFilter(this);  // Enter presses the focused button, as Space does
       widget = push;
     } else if (control->kind() == kit::Kind::TextBox) {
       auto* box = static_cast<kit::TextBox*>(control);
@@ -133,8 +152,6 @@ void FormWindow::build() {
       widget = new QGroupBox(this);
     }
     widget->setObjectName(QString::fromStdString(control->name()));
-    widget->setGeometry(pixelRect(control->rect, zoom_));
-    widget->setFont(qtFont(control->font, zoom_));
     bound_.push_back({control, widget});
   }
 
@@ -147,6 +164,25 @@ void FormWindow::build() {
     QWidget::setTabOrder(order[i - 1].widget, order[i].widget);
 }
 
+void FormWindow::setDescription(const std::string& description) {
+  for (SurfaceWidget* surface : surfaces_)
+    surface->setAccessibleDescription(QString::fromStdString(description));
+}
+
+void FormWindow::layOut() {
+  setFont(qtFont(form_.font, zoom_));
+  for (SurfaceWidget* surface : surfaces_) surface->place(zoom_, origin_);
+  for (const Bound& bound : bound_) {
+    bound.widget->setGeometry(pixelRect(bound.control->rect, zoom_).translated(origin_));
+    bound.widget->setFont(qtFont(bound.control->font, zoom_));
+    if (auto* edit = qobject_cast<QTextEdit*>(bound.widget))
+      showLines(*edit, edit->toPlainText());  // the line pitch follows the font
+  }
+  windowPainter_.setZoom(zoom_);
+  windowPainter_.limitTo(size() - QSize(origin_.x(), origin_.y()));
+  update();
+}
+
 void FormWindow::syncWidgets() {
   for (const Bound& bound : bound_) {
     bound.widget->setVisible(bound.control->Visible);
@@ -155,7 +191,10 @@ void FormWindow::syncWidgets() {
         auto* push = static_cast<QPushButton*>(bound.widget);
         const QString caption =
             QString::fromStdString(static_cast<kit::Button*>(bound.control)->Caption);
-        if (push->text() != caption) push->setText(caption);
+        if (push->text() != caption) {
+          push->setText(caption);
+          push->setAccessibleName(caption);
+        }
         break;
       }
       case kit::Kind::TextBox: {
@@ -166,9 +205,13 @@ void FormWindow::syncWidgets() {
             line->setText(text);
             line->setCursorPosition(0);  // a text set by the program shows from its start
           }
+          line->setAccessibleName(text);
         } else if (auto* edit = qobject_cast<QTextEdit*>(bound.widget)) {
           const QString plain = QString(text).replace("\r\n", "\n");
-          if (edit->toPlainText() != plain) showLines(*edit, plain);
+          if (edit->toPlainText() != plain) {
+            showLines(*edit, plain);
+            edit->setAccessibleName(QString(plain).replace('\n', ""));
+          }
         }
         break;
       }
@@ -176,30 +219,36 @@ void FormWindow::syncWidgets() {
         auto* group = static_cast<QGroupBox*>(bound.widget);
         const QString caption =
             QString::fromStdString(static_cast<kit::Frame*>(bound.control)->Caption);
-        if (group->title() != caption) group->setTitle(caption);
+        if (group->title() != caption) {
+          group->setTitle(caption);
+          group->setAccessibleName(caption);
+        }
         break;
       }
       default:
         break;
     }
   }
-  for (SurfaceWidget* surface : surfaces_) surface->update();
+  for (SurfaceWidget* surface : surfaces_) surface->refresh();
   fitToForm();
-  update();
+  // The window itself repaints only when what is drawn on it has changed.
+  if (windowPainter_.fingerprint() != windowShown_) update();
 }
 
 void FormWindow::fitToForm() {
-  QSize wanted(qRound(pixels(form_.Width, zoom_)), qRound(pixels(form_.Height, zoom_)));
-  // The window follows its form's height only as far as its screen has room for it.
-  const QScreen* shown = screen();
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  QSize wanted(qRound(pixels(form_.Width, askedZoom_)), qRound(pixels(form_.Height, askedZoom_)));
+  if (wanted == fitted_) return;
+  fitted_ = wanted;
+  // The window follows its form only as far as its screen has room for it.
+  const QScreen* shown = isVisible() ? screen() : nullptr;
   const QRect room = shown ? shown->availableGeometry() : QRect();
   const int frame = frameGeometry().height() - height();
   if (shown && wanted.height() > room.height() - frame)
     wanted.setHeight(std::max(1, room.height() - frame));
-  if (wanted == size() && minimumSize() == maximumSize()) return;
-  setFixedSize(wanted);
-  windowPainter_.limitTo(wanted);
-  if (shown && isVisible()) {
+  if (shown && wanted.width() > room.width()) wanted.setWidth(room.width());
+  resize(wanted);
+  if (shown) {
     // Grown past the bottom of the screen: lift it up until it fits.
     const QRect outer = frameGeometry();
     const int over = outer.top() + wanted.height() + frame - 1 - room.bottom();
@@ -209,19 +258,34 @@ void FormWindow::fitToForm() {
 
 void FormWindow::paintEvent(QPaintEvent*) {
   noteFirstFrame();
-  if (form_.window().drawing().empty() && form_.window().objects().empty()) return;
+  windowShown_ = windowPainter_.fingerprint();
   QPainter painter(this);
+  const QSize content = contentSize();
+  if (origin_ != QPoint() || content.width() < width() || content.height() < height()) {
+    // Beyond the content (a maximised or full-screen window): a dark surround.
+    QRegion around(rect());
+    around -= QRect(origin_, content);
+    for (const QRect& part : around) painter.fillRect(part, QColor(48, 48, 48));
+  }
+  if (form_.window().drawing().empty() && form_.window().objects().empty()) return;
+  painter.translate(origin_);
   windowPainter_.paint(painter);
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    for (const Bound& bound : bound_) {
-      if (bound.widget != watched || bound.control->kind() != kit::Kind::TextBox) continue;
-      auto* box = static_cast<kit::TextBox*>(bound.control);
-      const int code = keyCode(*static_cast<QKeyEvent*>(event));
-      if (box->onKeyDown) deliver([box, code] { box->onKeyDown(code); });
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  for (const Bound& bound : bound_) {
+    if (bound.widget != watched) continue;
+    if (bound.control->kind() == kit::Kind::Button &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      static_cast<QPushButton*>(bound.widget)->animateClick();
+      return true;
     }
+    if (bound.control->kind() != kit::Kind::TextBox) continue;
+    auto* box = static_cast<kit::TextBox*>(bound.control);
+    const int code = keyCode(*key);
+    if (box->onKeyDown) deliver([box, code] { box->onKeyDown(code); });
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -278,10 +342,12 @@ void FormWindow::scheduleNextTick() {
   tickTimer_.start(std::max(0, static_cast<int>(std::ceil(wait))));
 }
 
-int runProgram(int argc, char** argv, std::unique_ptr<kit::Form> form) {
+int runProgram(int argc, char** argv, std::unique_ptr<kit::Form> form,
+               const std::string& description) {
   QApplication app(argc, argv);
   app.setFont(qtFont(form->font, 1.0));
   FormWindow window(*form);
+  window.setDescription(description);
   form->dispatch([&] { form->Form_Load(); });
   window.syncWidgets();
   window.show();

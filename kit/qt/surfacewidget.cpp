@@ -30,15 +30,26 @@ SurfaceWidget::SurfaceWidget(kit::Canvas& canvas, double zoom, Deliver deliver, 
   setMouseTracking(false);  // moves matter only while a button is held
 }
 
+void SurfaceWidget::place(double zoom, QPoint origin) {
+  zoom_ = zoom;
+  painter_.setZoom(zoom);
+  setGeometry(pixelRect(canvas_.outer(), zoom).translated(origin));
+  update();
+}
+
+void SurfaceWidget::refresh() {
+  if (painter_.fingerprint() != shown_) update();
+}
+
 int SurfaceWidget::border() const {
   return qRound(canvas_.borderPixels() * zoom_);
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent*) {
+  shown_ = painter_.fingerprint();
   QPainter painter(this);
   const QRect all = rect();
   // A sunken 3-D border: dark outside, darker inside on the top and left, light below.
-  painter.fillRect(all, QColor(255, 255, 255));
   const int b = border();
   if (b > 0) {
     const int half = std::max(1, b / 2);
@@ -52,7 +63,7 @@ void SurfaceWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(all.width() - b, b - half, half, all.height() - b, QColor(227, 227, 227));
   }
   const QRect inner = all.adjusted(b, b, -b, -b);
-  painter.fillRect(inner, qtColor(canvas_.BackColor));
+  painter_.setBackground(qtColor(canvas_.BackColor));  // painted with the drawing, in one copy
   painter.setClipRect(inner);
   painter.translate(inner.topLeft());
   painter_.paint(painter);

@@ -13,6 +13,10 @@ class SurfaceWidget : public QWidget {
  public:
   using Deliver = std::function<void(std::function<void()>)>;
   SurfaceWidget(kit::Canvas& canvas, double zoom, Deliver deliver, QWidget* parent);
+  // Places the surface for a zoom, with the design's origin at `origin` in its parent.
+  void place(double zoom, QPoint origin);
+  // Repaints only when something it shows has changed since the last repaint.
+  void refresh();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -28,6 +32,7 @@ class SurfaceWidget : public QWidget {
   double zoom_;
   CanvasPainter painter_;
   Deliver deliver_;
+  std::size_t shown_ = 0;  // fingerprint of what the last repaint showed
 };
 
 // The design's button and shift codes for a Qt mouse event: left 1, right 2, middle 4;

@@ -1,0 +1,123 @@
+// The zoom of a form's window: keys and the wheel step it in a normal window, which then takes
+// the content's size; a maximised, full-screen or hand-resized window fits the content to
+// itself, keeping its proportions and centring it.
+#include <QApplication>
+#include <QKeySequence>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "formwindow.h"
+#include "kit/form.h"
+#include "look.h"
+
+namespace kitqt {
+
+namespace {
+constexpr double kZoomStep = 1.25;
+constexpr double kSmallest = 0.5, kLargest = 6.0;
+
+bool fillsScreen(const QWidget& window) {
+  return window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+}
+
+// Sees every wheel turn in the application before the widget under the pointer does (a text
+// box would scroll or zoom its own text).
+class WheelZoom : public QObject {
+ public:
+  explicit WheelZoom(FormWindow& window) : QObject(&window), window_(window) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Wheel) return false;
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!(wheel->modifiers() & Qt::ControlModifier) || !widget || widget->window() != &window_)
+      return false;
+    if (wheel->angleDelta().y() > 0) window_.zoomIn();
+    if (wheel->angleDelta().y() < 0) window_.zoomOut();
+    return true;
+  }
+
+ private:
+  FormWindow& window_;
+};
+}  // namespace
+
+void FormWindow::watchWheel() {
+  new WheelZoom(*this);
+}
+
+void FormWindow::addShortcuts() {
+  const auto add = [this](const QKeySequence& keys, auto action) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, action);
+    return shortcut;
+  };
+  add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoomIn(); });
+  add(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { zoomIn(); });
+  add(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { zoomOut(); });
+  add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(1.0); });
+  add(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
+  leaveFullScreen_ = add(QKeySequence(Qt::Key_Escape), [this] { toggleFullScreen(); });
+  leaveFullScreen_->setEnabled(false);  // Esc belongs to the text boxes otherwise
+  add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyPicture(); });
+  add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { savePictureAs(); });
+}
+
+QSize FormWindow::contentSize() const {
+  return QSize(qRound(pixels(form_.Width, zoom_)), qRound(pixels(form_.Height, zoom_)));
+}
+
+void FormWindow::setZoom(double zoom) {
+  if (fillsScreen(*this)) showNormal();
+  askedZoom_ = std::clamp(zoom, kSmallest, kLargest);
+  fitted_ = QSize();  // take the form's size at the new zoom
+  fitToForm();
+}
+
+void FormWindow::zoomIn() {
+  setZoom(askedZoom_ * kZoomStep);
+}
+void FormWindow::zoomOut() {
+  setZoom(askedZoom_ / kZoomStep);
+}
+
+void FormWindow::toggleFullScreen() {
+  if (windowState() & Qt::WindowFullScreen) {
+    showNormal();
+  } else {
+    showFullScreen();
+  }
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) {
+    if (leaveFullScreen_) leaveFullScreen_->setEnabled(windowState() & Qt::WindowFullScreen);
+    if (!fillsScreen(*this)) {
+      fitted_ = QSize();
+      fitToForm();  // back to the asked zoom
+    }
+  }
+  QWidget::changeEvent(event);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+  // The designed size fits the window with its proportions kept; a form that has grown
+  // taller since (result lines) keeps its zoom and runs on below.
+  const QSize area = event->size();
+  const double fit = std::min(area.width() / designed_.width(), area.height() / designed_.height());
+  zoom_ = std::max(fit, 0.05);
+  if (!fillsScreen(*this) && area == fitted_) zoom_ = askedZoom_;
+  const QSize content = contentSize();
+  origin_ = QPoint(std::max(0, (area.width() - content.width()) / 2),
+                   std::max(0, (area.height() - content.height()) / 2));
+  layOut();
+  QWidget::resizeEvent(event);
+}
+
+}  // namespace kitqt
