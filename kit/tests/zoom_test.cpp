@@ -117,7 +117,7 @@ TEST_F(Zoom, KeysAndTheWheelZoomAndEnterPressesTheFocusedButton) {
                     QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(surface, &wheel);
   QApplication::processEvents();
-  EXPECT_NEAR(window.zoom(), 1.5625, 1e-9);
+  EXPECT_NEAR(window.zoom(), 1.5, 1e-9);
   QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
   QApplication::processEvents();
   EXPECT_EQ(window.zoom(), 1.0);
