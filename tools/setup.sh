@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
-          fonts-arphic-uming fonts-arphic-ukai fonts-liberation2 fontconfig)
+          fonts-arphic-uming fonts-arphic-ukai fonts-liberation2 fontconfig
+          desktop-file-utils)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

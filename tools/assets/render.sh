@@ -3,13 +3,8 @@
 # Pictures are flattened onto white as 24-bit RGB, except those whose <svg> root says data-alpha="keep" (RGBA).
 set -euo pipefail
 
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/tools.sh"
 cd "$root"
-
-command -v rsvg-convert >/dev/null || { echo "rsvg-convert missing (apt-get install librsvg2-bin)" >&2; exit 1; }
-# Prefer ImageMagick's own binary over any wrapper earlier in PATH.
-if [ -x /usr/bin/convert ]; then IM=/usr/bin/convert; else IM=convert; fi
-command -v "$IM" >/dev/null || { echo "ImageMagick convert missing (apt-get install imagemagick)" >&2; exit 1; }
 
 # Prints "<width> <height> <keep|flat>" for an SVG, from the attributes of its root element.
 svg_info() {
