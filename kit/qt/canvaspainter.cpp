@@ -116,69 +116,78 @@ const QFont& CanvasPainter::font(const kit::Font& design) {
 }
 
 void CanvasPainter::paintDrawing(QPainter& painter) {
-  if (canvas_.drawing().empty()) {
-    if (background_.isValid()) painter.fillRect(QRect(QPoint(), visibleSize()), background_);
+  const QSize size = visibleSize();
+  // A short drawing (axes and numbers) is drawn afresh: cheaper than copying a whole cached
+  // picture of it on a large screen. A long one (many result lines) is drawn once into a cache.
+  constexpr std::size_t kDrawnAfresh = 400;
+  if (canvas_.drawing().size() <= kDrawnAfresh) {
+    if (background_.isValid()) painter.fillRect(QRect(QPoint(), size), background_);
+    drawOperations(painter, size);
     return;
   }
   const qreal ratio = painter.device()->devicePixelRatioF();
-  const QSize size = visibleSize();
   if (cachedVersion_ != canvas_.drawingVersion() || drawingCache_.devicePixelRatioF() != ratio ||
       cachedSize() != size) {
     drawingCache_ = QPixmap(size * ratio);
     drawingCache_.setDevicePixelRatio(ratio);
     drawingCache_.fill(background_.isValid() ? background_ : QColor(Qt::transparent));
     QPainter cache(&drawingCache_);
-    const QSizeF area = size;
-    for (const kit::DrawOp& op : canvas_.drawing()) {
-      const QColor color = qtColor(op.color);
-      const double width = std::max(1.0, op.width * zoom_);
-      switch (op.kind) {
-        case kit::DrawOp::Kind::Point: {
-          const QPointF centre = bounded(toPixels(op.x1, op.y1));
-          cache.setPen(Qt::NoPen);
-          cache.setBrush(color);
-          if (width <= 1.0) {
-            cache.fillRect(QRectF(std::floor(centre.x()), std::floor(centre.y()), 1, 1), color);
-          } else {
-            cache.setRenderHint(QPainter::Antialiasing, zoom_ > 1.0);
-            cache.drawEllipse(centre, width / 2, width / 2);
-          }
-          break;
-        }
-        case kit::DrawOp::Kind::Line:
-          cache.setRenderHint(QPainter::Antialiasing, zoom_ > 1.0);
-          cache.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap));
-          strokeClipped(cache, toPixels(op.x1, op.y1), toPixels(op.x2, op.y2), area);
-          break;
-        case kit::DrawOp::Kind::Arc: {
-          const QPointF centre = bounded(toPixels(op.x1, op.y1));
-          const double r = std::min(
-              1e6, pixels(std::abs(canvas_.toTwipsX(op.radius) - canvas_.toTwipsX(0)), zoom_));
-          cache.setRenderHint(QPainter::Antialiasing, true);
-          cache.setPen(QPen(color, width));
-          cache.setBrush(Qt::NoBrush);
-          // Counter-clockwise on screen from start to end, across 0 when end is the smaller.
-          double span = op.end - op.start;
-          if (span < 0) span += 2 * M_PI * std::ceil(-span / (2 * M_PI));
-          const double spanDegrees = qRadiansToDegrees(span);
-          cache.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
-                        qRound(qRadiansToDegrees(op.start) * 16), qRound(spanDegrees * 16));
-          break;
-        }
-        case kit::DrawOp::Kind::Text: {
-          const QPointF at = bounded(toPixels(op.x1, op.y1));
-          if (at.x() >= area.width() || at.y() >= area.height()) break;  // out of sight
-          cache.setRenderHint(QPainter::TextAntialiasing, true);
-          cache.setPen(color);
-          cache.setFont(font(op.font));
-          drawTextAt(cache, at, QString::fromStdString(op.text));
-          break;
-        }
-      }
-    }
+    drawOperations(cache, size);
     cachedVersion_ = canvas_.drawingVersion();
   }
   painter.drawPixmap(0, 0, drawingCache_);
+}
+
+void CanvasPainter::drawOperations(QPainter& cache, QSizeF area) {
+  cache.save();
+  for (const kit::DrawOp& op : canvas_.drawing()) {
+    const QColor color = qtColor(op.color);
+    const double width = std::max(1.0, op.width * zoom_);
+    switch (op.kind) {
+      case kit::DrawOp::Kind::Point: {
+        const QPointF centre = bounded(toPixels(op.x1, op.y1));
+        cache.setPen(Qt::NoPen);
+        cache.setBrush(color);
+        if (width <= 1.0) {
+          cache.fillRect(QRectF(std::floor(centre.x()), std::floor(centre.y()), 1, 1), color);
+        } else {
+          cache.setRenderHint(QPainter::Antialiasing, zoom_ > 1.0);
+          cache.drawEllipse(centre, width / 2, width / 2);
+        }
+        break;
+      }
+      case kit::DrawOp::Kind::Line:
+        cache.setRenderHint(QPainter::Antialiasing, zoom_ > 1.0);
+        cache.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap));
+        strokeClipped(cache, toPixels(op.x1, op.y1), toPixels(op.x2, op.y2), area);
+        break;
+      case kit::DrawOp::Kind::Arc: {
+        const QPointF centre = bounded(toPixels(op.x1, op.y1));
+        const double r = std::min(
+            1e6, pixels(std::abs(canvas_.toTwipsX(op.radius) - canvas_.toTwipsX(0)), zoom_));
+        cache.setRenderHint(QPainter::Antialiasing, true);
+        cache.setPen(QPen(color, width));
+        cache.setBrush(Qt::NoBrush);
+        // Counter-clockwise on screen from start to end, across 0 when end is the smaller.
+        double span = op.end - op.start;
+        if (span < 0) span += 2 * M_PI * std::ceil(-span / (2 * M_PI));
+        const double spanDegrees = qRadiansToDegrees(span);
+        cache.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
+                      qRound(qRadiansToDegrees(op.start) * 16), qRound(spanDegrees * 16));
+        break;
+      }
+      case kit::DrawOp::Kind::Text: {
+        const QPointF at = bounded(toPixels(op.x1, op.y1));
+        if (at.x() >= area.width() || at.y() >= area.height()) break;  // out of sight
+        cache.setRenderHint(QPainter::TextAntialiasing, true);
+        cache.setPen(color);
+        cache.setFont(font(op.font));
+        drawTextAt(cache, at, QString::fromStdString(op.text));
+        break;
+      }
+    }
+  }
+  cache.restore();
 }
 
 const QPixmap& CanvasPainter::picture(const std::string& path, QSize devicePixels) {

@@ -40,6 +40,7 @@ class CanvasPainter {
 
  private:
   void paintDrawing(QPainter& painter);
+  void drawOperations(QPainter& painter, QSizeF area);
   void paintObjects(QPainter& painter);
   // A picture at the size it is drawn, in device pixels: its PNG at its natural size, or
   // drawn afresh from its SVG source at any other size.
