@@ -88,7 +88,7 @@ TEST(FormWindow, GrowsNoTallerThanItsScreenAndCachesOnlyWhatItShows) {
   EXPECT_EQ(window.height(), std::min(room - frame, 609));
   form.dispatch([&] {
     form.Height += 3e5;  // a thousand result lines
-    form.window().Print("first");
+    for (int line = 0; line < 1000; ++line) form.window().Print("line");
   });
   window.syncWidgets();
   EXPECT_EQ(window.height(), room - frame);
