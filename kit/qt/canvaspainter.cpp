@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QPainter>
+#include <QStaticText>
 #include <QtMath>
 #include <functional>
 
@@ -22,11 +23,6 @@ void strokeClipped(QPainter& painter, QPointF from, QPointF to, QSizeF area) {
   if (!kit::clipSegment(segment, -margin, -margin, area.width() + margin, area.height() + margin))
     return;
   painter.drawLine(QPointF(segment.x1, segment.y1), QPointF(segment.x2, segment.y2));
-}
-
-void drawTextAt(QPainter& painter, QPointF topLeft, const QString& text) {
-  const QFontMetricsF metrics(painter.font());
-  painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
 }
 
 // Pixel coordinates far outside the area are brought within reach of QPainter's integers.
@@ -67,6 +63,7 @@ void CanvasPainter::setZoom(double zoom) {
   cachedVersion_ = ~0u;
   pictures_.clear();
   fonts_.clear();
+  texts_.clear();
 }
 
 std::size_t CanvasPainter::fingerprint() const {
@@ -105,6 +102,23 @@ std::size_t CanvasPainter::fingerprint() const {
     }
   }
   return seed;
+}
+
+void CanvasPainter::drawText(QPainter& painter, QPointF topLeft, const std::string& text,
+                             const kit::Font& design) {
+  // Laid out once and kept: the numbers and letters are drawn again at every frame.
+  const QFont& shown = font(design);
+  const QString key = shown.key() + '\n' + QString::fromStdString(text);
+  auto found = texts_.find(key);
+  if (found == texts_.end()) {
+    if (texts_.size() > 512) texts_.clear();  // captions that follow a drag come and go
+    QStaticText laidOut(QString::fromStdString(text));
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(QTransform(), shown);
+    found = texts_.insert(key, laidOut);
+  }
+  painter.setFont(shown);
+  painter.drawStaticText(topLeft, *found);
 }
 
 const QFont& CanvasPainter::font(const kit::Font& design) {
@@ -181,8 +195,7 @@ void CanvasPainter::drawOperations(QPainter& cache, QSizeF area) {
         if (at.x() >= area.width() || at.y() >= area.height()) break;  // out of sight
         cache.setRenderHint(QPainter::TextAntialiasing, true);
         cache.setPen(color);
-        cache.setFont(font(op.font));
-        drawTextAt(cache, at, QString::fromStdString(op.text));
+        drawText(cache, at, op.text, op.font);
         break;
       }
     }
@@ -219,8 +232,17 @@ void CanvasPainter::paintObjects(QPainter& painter) {
       const QPointF at = bounded(toPixels(image.Left, image.Top));
       const QSizeF size(pixels(image.widthTwips, zoom_), pixels(image.heightTwips, zoom_));
       const qreal ratio = painter.device()->devicePixelRatioF();
-      const QPixmap& pixmap = picture(image.picture, (size * ratio).toSize());
-      if (!pixmap.isNull()) painter.drawPixmap(QRectF(at, size), pixmap, pixmap.rect());
+      const QSize devicePixels = (size * ratio).toSize();
+      QPixmap pixmap = picture(image.picture, devicePixels);
+      if (pixmap.isNull()) continue;
+      if (pixmap.size() == devicePixels) {
+        // Drawn at its own size on whole device pixels: a plain copy, never resampled.
+        pixmap.setDevicePixelRatio(ratio);
+        painter.drawPixmap(QPointF(std::round(at.x() * ratio), std::round(at.y() * ratio)) / ratio,
+                           pixmap);
+      } else {
+        painter.drawPixmap(QRectF(at, size), pixmap, pixmap.rect());
+      }
     } else if (object->kind() == kit::Kind::Shape) {
       const auto& shape = static_cast<const kit::Shape&>(*object);
       if (!shape.Visible) continue;
@@ -257,9 +279,7 @@ void CanvasPainter::paintObjects(QPainter& painter) {
     const auto& label = static_cast<const kit::Label&>(*object);
     if (!label.Visible) continue;
     painter.setPen(qtColor(label.color));
-    painter.setFont(font(label.font));
-    drawTextAt(painter, bounded(toPixels(label.Left, label.Top)),
-               QString::fromStdString(label.Caption));
+    drawText(painter, bounded(toPixels(label.Left, label.Top)), label.Caption, label.font);
   }
 }
 

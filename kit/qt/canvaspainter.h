@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPixmap>
 #include <QPointF>
+#include <QStaticText>
 
 #include "kit/canvas.h"
 
@@ -46,6 +47,8 @@ class CanvasPainter {
   // drawn afresh from its SVG source at any other size.
   const QPixmap& picture(const std::string& path, QSize devicePixels);
   const QFont& font(const kit::Font& font);
+  // Draws a text with its top-left corner at a point, as letters and printed numbers stand.
+  void drawText(QPainter& painter, QPointF topLeft, const std::string& text, const kit::Font& font);
 
   const kit::Canvas& canvas_;
   double zoom_;
@@ -55,6 +58,7 @@ class CanvasPainter {
   unsigned cachedVersion_ = ~0u;
   QHash<QString, QPixmap> pictures_;
   QHash<QString, QFont> fonts_;
+  QHash<QString, QStaticText> texts_;
 };
 
 }  // namespace kitqt

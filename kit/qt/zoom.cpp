@@ -7,8 +7,8 @@
 #include <QShortcut>
 #include <QWheelEvent>
 #include <algorithm>
-#include <iterator>
 #include <cmath>
+#include <iterator>
 
 #include "formwindow.h"
 #include "kit/form.h"
