@@ -25,6 +25,13 @@ void strokeClipped(QPainter& painter, QPointF from, QPointF to, QSizeF area) {
   painter.drawLine(QPointF(segment.x1, segment.y1), QPointF(segment.x2, segment.y2));
 }
 
+// Whether a text whose top-left corner is at `at` cannot reach into the area: texts run right
+// and down from that corner, and none is wider or taller than this margin.
+bool outOfSight(QPointF at, QSizeF area) {
+  const double margin = 4000;
+  return at.x() >= area.width() || at.y() >= area.height() || at.x() < -margin || at.y() < -margin;
+}
+
 // Pixel coordinates far outside the area are brought within reach of QPainter's integers.
 QPointF bounded(QPointF p) {
   const double limit = 1e7;
@@ -192,7 +199,7 @@ void CanvasPainter::drawOperations(QPainter& cache, QSizeF area) {
       }
       case kit::DrawOp::Kind::Text: {
         const QPointF at = bounded(toPixels(op.x1, op.y1));
-        if (at.x() >= area.width() || at.y() >= area.height()) break;  // out of sight
+        if (outOfSight(at, area)) break;
         cache.setRenderHint(QPainter::TextAntialiasing, true);
         cache.setPen(color);
         drawText(cache, at, op.text, op.font);
@@ -278,8 +285,10 @@ void CanvasPainter::paintObjects(QPainter& painter) {
     if (object->kind() != kit::Kind::Label) continue;
     const auto& label = static_cast<const kit::Label&>(*object);
     if (!label.Visible) continue;
+    const QPointF at = bounded(toPixels(label.Left, label.Top));
+    if (outOfSight(at, area)) continue;
     painter.setPen(qtColor(label.color));
-    drawText(painter, bounded(toPixels(label.Left, label.Top)), label.Caption, label.font);
+    drawText(painter, at, label.Caption, label.font);
   }
 }
 
