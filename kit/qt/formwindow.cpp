@@ -207,8 +207,10 @@ void FormWindow::syncWidgets() {
           }
           line->setAccessibleName(text);
         } else if (auto* edit = qobject_cast<QTextEdit*>(bound.widget)) {
+          // A hidden box is laid out only once it is shown: its face (a second Chinese font)
+          // is then not opened at start-up for nothing.
           const QString plain = QString(text).replace("\r\n", "\n");
-          if (edit->toPlainText() != plain) {
+          if (bound.control->Visible && edit->toPlainText() != plain) {
             showLines(*edit, plain);
             edit->setAccessibleName(QString(plain).replace('\n', ""));
           }

@@ -100,6 +100,21 @@ TEST(FormWindow, GrowsNoTallerThanItsScreenAndCachesOnlyWhatItShows) {
   EXPECT_EQ(painter.cachedSize(), window.size());
 }
 
+TEST(FormWindow, AHiddenHintIsLaidOutOnlyOnceItIsShown) {
+  kit::Form form("test", 3000, 3000);
+  kit::TextBox hint(form, "Text4");
+  hint.multiLine = true;
+  hint.Visible = false;
+  hint.setDesignText("提示：\r\n再试一次");
+  kitqt::FormWindow window(form);
+  auto* edit = window.findChild<QTextEdit*>("Text4");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_TRUE(edit->toPlainText().isEmpty());  // its face is not opened while it is hidden
+  form.dispatch([&] { hint.Visible = true; });
+  window.syncWidgets();
+  EXPECT_EQ(edit->toPlainText(), QStringLiteral("提示：\n再试一次"));
+}
+
 TEST(FormWindow, TextBoxesShowTheirColoursAndBorder) {
   kit::Form form("test", 3000, 3000);
   kit::TextBox clock(form, "Text1");
