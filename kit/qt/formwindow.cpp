@@ -204,8 +204,8 @@ void FormWindow::syncWidgets() {
           if (line->text() != text) {
             line->setText(text);
             line->setCursorPosition(0);  // a text set by the program shows from its start
-            line->setAccessibleName(text);
           }
+          if (line->accessibleName() != text) line->setAccessibleName(text);  // typed, too
         } else if (auto* edit = qobject_cast<QTextEdit*>(bound.widget)) {
           // A hidden box is laid out only once it is shown: its face (a second Chinese font)
           // is then not opened at start-up for nothing.
