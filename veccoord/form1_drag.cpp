@@ -26,8 +26,8 @@ void moveTip(kit::Line& shaft, kit::Line& p, kit::Line& q, kit::Label& caption, 
 
 }  // namespace
 
-// The captions and the letters of a and b show the tips as they stand before the move, so
-// they trail a drag by one step.
+// The captions and the letters of a and b read the tips as they stand after the move: a
+// caption that lagged one step behind its tip would teach a wrong reading of the coordinates.
 void Form1::refreshLetters() {
   Label1.Caption = kit::pointCaption("B", Line1.X2, Line1.Y2);
   Label2.Caption = kit::pointCaption("A", Line4.X2, Line4.Y2);
@@ -59,8 +59,8 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
        {&Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label11})
     label->Visible = false;
   if (Label10.Visible) Command6_Click();  // takes the formula away
-  refreshLetters();
   moveNearerTip(x, y);
+  refreshLetters();
 }
 
 void Form1::Picture1_MouseMove(int button, int, float x, float y) {
@@ -69,8 +69,8 @@ void Form1::Picture1_MouseMove(int button, int, float x, float y) {
   Line7.Visible = Line8.Visible = Line9.Visible = false;
   Label1.Visible = Label2.Visible = true;
   Label3.Visible = false;
-  refreshLetters();
   moveNearerTip(x, y);
+  refreshLetters();
 }
 
 }  // namespace veccoord

@@ -1,5 +1,6 @@
 // Moving the tips: the nearer tip follows a press or a left-button drag, captions and middle
-// letters trail by one event, a press clears the demonstrations, far-away tips stay finite.
+// letters read the tips after every event, a press clears the demonstrations, far-away tips
+// stay finite.
 #include <cfloat>
 
 #include "kit/numtext.h"
@@ -9,26 +10,41 @@ namespace {
 
 using DragTest = Scenario;
 
-TEST_F(DragTest, TheNearerTipFollowsWhileItsCaptionTrailsByOneEvent) {
+// Both captions and both middle letters say where the tips stand now.
+void expectLettersMatchTips(const veccoord::Form1& form) {
+  EXPECT_EQ(form.Label1.Caption, kit::pointCaption("B", form.Line1.X2, form.Line1.Y2));
+  EXPECT_EQ(form.Label2.Caption, kit::pointCaption("A", form.Line4.X2, form.Line4.Y2));
+  EXPECT_EQ(form.Label13.Left, float(form.Line1.X2 / 2.0));
+  EXPECT_EQ(form.Label13.Top, float(form.Line1.Y2 / 2.0));
+  EXPECT_EQ(form.Label12.Left, float(form.Line4.X2 / 2.0));
+  EXPECT_EQ(form.Label12.Top, float(form.Line4.Y2 / 2.0));
+}
+
+TEST_F(DragTest, TheNearerTipFollowsAndItsCaptionReadsItAtOnce) {
   run("down 2 0 2 4");  // any button; nearer B (3, 5) than A (6, 2)
-  EXPECT_NEAR(form.aa, std::sqrt(2.0), 1e-12);
+  EXPECT_NEAR(form.aa, std::sqrt(2.0), 1e-12);  // distances to the tips before the move
   EXPECT_NEAR(form.bb, std::sqrt(20.0), 1e-12);
   expectLine(form.Line1, 0, 0, 2, 4);
   expectHead(form.Line1, form.Line2, form.Line3);
-  expectAt(form.Label1.Left, form.Label1.Top, 1.6, 4, 1e-6);   // the caption's place follows
-  EXPECT_EQ(form.Label1.Caption, "B(3,5)");                    // its text does not yet
-  expectAt(form.Label13.Left, form.Label13.Top, 1.5, 2.5, 0);  // nor the letter
-  run("move 2 0 5 5\nmove 1 0 -1.2 3.466667");                 // only the left button drags
+  expectAt(form.Label1.Left, form.Label1.Top, 1.6, 4, 1e-6);
   EXPECT_EQ(form.Label1.Caption, "B(2,4)");
   expectAt(form.Label13.Left, form.Label13.Top, 1, 2, 0);
-  run("move 1 1 -1.2 3.466667");  // shift does not matter; the pointer at rest
+  expectLettersMatchTips(form);
+  run("move 2 0 5 5");  // only the left button drags
+  EXPECT_EQ(form.Label1.Caption, "B(2,4)");
+  run("move 1 0 -1.2 3.466667");
   EXPECT_EQ(form.Label1.Caption, "B(-1.2,3.46)");
+  expectAt(form.Label13.Left, form.Label13.Top, -0.6, 1.7333335, 1e-6);
+  expectLettersMatchTips(form);
+  run("move 1 1 -1 3");  // shift does not matter
+  EXPECT_EQ(form.Label1.Caption, "B(-1,3)");
 
-  run("down 1 0 7 -0.5333\ndown 1 0 7 -0.5333");  // nearer A
+  run("down 1 0 7 -0.5333");  // nearer A: it jumps, and its caption says so at once
   expectLine(form.Line4, 0, 0, 7, -0.5333f);
   expectHead(form.Line4, form.Line5, form.Line6);
   expectAt(form.Label2.Left, form.Label2.Top, 6.6, -0.5333, 1e-6);
   EXPECT_EQ(form.Label2.Caption, "A(7,-0.5)");
+  expectLettersMatchTips(form);
 }
 
 TEST_F(DragTest, ATieMovesNeitherTipButStillClears) {
@@ -36,6 +52,7 @@ TEST_F(DragTest, ATieMovesNeitherTipButStillClears) {
   run("click Command6\ndown 1 0 4.5 3.5");  // as far from A (6, 2) as from B (3, 5)
   expectLine(form.Line1, 0, 0, 3, 5);
   expectLine(form.Line4, 0, 0, 6, 2);
+  expectLettersMatchTips(form);
   EXPECT_FALSE(form.Line10.Visible || form.Line13.Visible || form.Image1.Visible);
 }
 
