@@ -171,6 +171,13 @@ void CanvasPainter::drawOperations(QPainter& cache, QSizeF area) {
         cache.setBrush(color);
         if (width <= 1.0) {
           cache.fillRect(QRectF(std::floor(centre.x()), std::floor(centre.y()), 1, 1), color);
+        } else if (zoom_ <= 1.0) {
+          // A whole square of pixels, placed as a pen of that width covers them: a 3-pixel dot
+          // on a 2-pixel line then stands out of it (a small unsmoothed circle would not).
+          const int side = qRound(width);
+          cache.fillRect(QRectF(std::floor(centre.x() - side / 2.0 + 0.5),
+                                std::floor(centre.y() - side / 2.0 + 0.5), side, side),
+                         color);
         } else {
           cache.setRenderHint(QPainter::Antialiasing, zoom_ > 1.0);
           cache.drawEllipse(centre, width / 2, width / 2);

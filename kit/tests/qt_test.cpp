@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QtMath>
 #include <QTextEdit>
 #include <cmath>
 
+#include "kit/axes.h"
 #include "kit/controls.h"
 #include "kit/form.h"
 #include "kit/qt/canvaspainter.h"
@@ -74,6 +76,42 @@ TEST(Arcs, RunCounterClockwiseOnScreenFromStartToEnd) {
   EXPECT_TRUE(inkAt(image, 1800, 1500));
   EXPECT_TRUE(inkAt(image, 1500 + 300 * std::cos(6.0), 1500 - 300 * std::sin(6.0)));  // below
   EXPECT_FALSE(inkAt(image, 1200, 1500));
+}
+
+// Dark pixels within `reach` of a point, across the line through it (rows for the x axis,
+// columns for the y axis).
+int inkAcross(const QImage& image, QPointF at, bool vertical, int reach) {
+  int count = 0;
+  for (int d = -reach; d <= reach; ++d) {
+    const int x = qFloor(at.x()) + (vertical ? d : 0), y = qFloor(at.y()) + (vertical ? 0 : d);
+    if (image.valid(x, y) && qGray(image.pixel(x, y)) < 100) ++count;
+  }
+  return count;
+}
+
+TEST(Axes, TheIntegerDotsStandOutOfTheAxisLines) {
+  kit::Form form("test", 9015, 7440);
+  kit::Canvas surface(form, "Picture1", {120, 120, 7500, 6000}, 2);
+  surface.Scale(-2, 10, 13, -2);
+  kit::drawCoordinateAxes(surface);
+  for (double zoom : {1.0, 2.0}) {
+    kitqt::CanvasPainter painter(surface, zoom);
+    QImage image(painter.innerSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    painter.paint(p);
+    const int reach = qRound(3 * zoom);
+    for (int i : {1, 2, 5, 11}) {
+      EXPECT_GT(inkAcross(image, painter.toPixels(i, 0), false, reach),
+                inkAcross(image, painter.toPixels(i + 0.5, 0), false, reach))
+          << "x = " << i << " at " << zoom << "x";
+    }
+    for (int i : {1, 3, 8}) {
+      EXPECT_GT(inkAcross(image, painter.toPixels(0, i), true, reach),
+                inkAcross(image, painter.toPixels(0, i + 0.5), true, reach))
+          << "y = " << i << " at " << zoom << "x";
+    }
+  }
 }
 
 TEST(FormWindow, GrowsNoTallerThanItsScreenAndCachesOnlyWhatItShows) {
