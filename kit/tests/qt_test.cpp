@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
-#include <QtMath>
 #include <QTextEdit>
+#include <QtMath>
 #include <cmath>
 
 #include "kit/axes.h"
