@@ -41,12 +41,6 @@ void TimerClock::advanceTo(double until, bool catchUp) {
   if (until > now_) now_ = until;
 }
 
-void TimerClock::restartAt(double time) {
-  now_ = time;
-  for (Slot& slot : slots_) slot.armed = false;
-  sync();
-}
-
 std::optional<double> TimerClock::nextDue() {
   sync();
   std::optional<double> earliest;

@@ -21,9 +21,6 @@ class TimerClock {
   // Delivers every tick due up to `until` and moves the clock there. With catchUp off, a timer
   // that fell behind (a busy machine) skips the ticks it missed instead of bunching them.
   void advanceTo(double until, bool catchUp = true);
-  // Moves the clock to `time` and restarts every running timer's period from there (after
-  // the window was held by a message box).
-  void restartAt(double time);
   std::optional<double> nextDue();
 
  private:

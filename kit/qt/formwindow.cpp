@@ -80,7 +80,7 @@ FormWindow::FormWindow(kit::Form& form, double zoom, QWidget* parent)
       askedZoom_(zoom),
       designed_(pixels(form.Width, 1), pixels(form.Height, 1)),
       windowPainter_(form.window(), zoom),
-      clock_(form) {
+      session_(form, kit::Session::Lateness::SkipMissed) {
   setWindowTitle(QString::fromStdString(form.Caption));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, qtColor(form.BackColor));
@@ -293,36 +293,36 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormWindow::start() {
-  running_ = true;
   elapsed_.start();
-  clock_.restartAt(0);
+  session_.start(now());
   scheduleNextTick();
 }
 
+double FormWindow::now() const {
+  return elapsed_.isValid() ? elapsed_.nsecsElapsed() / 1e6 : 0;
+}
+
 void FormWindow::deliver(const std::function<void()>& handler) {
-  if (holding_ || form_.busy()) return;  // a message box is up, or a handler is running
-  if (running_) clock_.advanceTo(elapsed_.nsecsElapsed() / 1e6, false);
-  form_.dispatch(handler);
+  if (!session_.deliver(handler, now())) return;  // a message box is up, or a handler runs
   afterEvent();
 }
 
 void FormWindow::onTick() {
-  if (holding_ || form_.busy()) return;
-  clock_.advanceTo(elapsed_.nsecsElapsed() / 1e6, false);
+  if (session_.holding() || form_.busy()) return;
+  session_.advance(now());
   afterEvent();
 }
 
 void FormWindow::afterEvent() {
   syncWidgets();
   showBoxes();
-  if (running_) scheduleNextTick();
+  if (session_.started()) scheduleNextTick();
 }
 
 void FormWindow::showBoxes() {
-  std::vector<std::string> boxes = form_.takePendingBoxes();
+  // The lesson holds while a box is up: no handler runs inside the one that asked for it.
+  std::vector<std::string> boxes = session_.takeBoxes(now());
   if (boxes.empty()) return;
-  // Timers hold while a box is up: no handler runs inside the one that asked for it.
-  holding_ = true;
   tickTimer_.stop();
   for (const std::string& text : boxes) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("提示"), QString::fromStdString(text),
@@ -330,17 +330,16 @@ void FormWindow::showBoxes() {
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
   }
-  holding_ = false;
-  if (running_) clock_.restartAt(elapsed_.nsecsElapsed() / 1e6);
+  session_.release(now());
 }
 
 void FormWindow::scheduleNextTick() {
-  const std::optional<double> due = clock_.nextDue();
+  const std::optional<double> due = session_.nextDue();
   if (!due) {
     tickTimer_.stop();  // nothing moves: no work until the next event
     return;
   }
-  const double wait = *due - elapsed_.nsecsElapsed() / 1e6;
+  const double wait = *due - now();
   tickTimer_.start(std::max(0, static_cast<int>(std::ceil(wait))));
 }
 
@@ -350,7 +349,7 @@ int runProgram(int argc, char** argv, std::unique_ptr<kit::Form> form,
   app.setFont(qtFont(form->font, 1.0));
   FormWindow window(*form);
   window.setDescription(description);
-  form->dispatch([&] { form->Form_Load(); });
+  window.session().load();
   window.syncWidgets();
   window.show();
   window.start();

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "canvaspainter.h"
-#include "kit/timerclock.h"
+#include "kit/session.h"
 
 class QShortcut;
 
@@ -32,6 +32,8 @@ class FormWindow : public QWidget {
   explicit FormWindow(kit::Form& form, double zoom = 1.0, QWidget* parent = nullptr);
   ~FormWindow() override;
 
+  // The lesson as it runs: its events, timers and message boxes.
+  kit::Session& session() { return session_; }
   // Starts the timers on real time; a window only pictured (by the driver) never calls it.
   void start();
   // Runs one handler, then shows its message boxes and brings the screen up to date.
@@ -83,6 +85,8 @@ class FormWindow : public QWidget {
   void showBoxes();
   void scheduleNextTick();
   void onTick();
+  // Milliseconds on the window's clock since start().
+  double now() const;
 
   kit::Form& form_;
   double zoom_;
@@ -95,11 +99,9 @@ class FormWindow : public QWidget {
   CanvasPainter windowPainter_;
   std::size_t windowShown_ = 0;
   QShortcut* leaveFullScreen_ = nullptr;
-  kit::TimerClock clock_;
+  kit::Session session_;
   QTimer tickTimer_;
   QElapsedTimer elapsed_;
-  bool running_ = false;
-  bool holding_ = false;
 };
 
 // Creates the application, runs Form_Load, shows the window and runs until it is closed.

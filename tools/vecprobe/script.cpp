@@ -35,14 +35,23 @@ double number(std::istream& args, const char* what) {
 
 }  // namespace
 
-Script::Script(kit::Form& form, std::ostream& out) : form_(form), out_(out), clock_(form) {
-  handle([&] { form_.Form_Load(); });
+Script::Script(kit::Form& form, std::ostream& out)
+    : form_(form), out_(out), session_(form, kit::Session::Lateness::DeliverAll) {
+  session_.load();
+  session_.start(0);
+  answerBoxes();
+}
+
+// The driver's time is the lesson's: no box is ever up for any time.
+void Script::answerBoxes() {
+  const double now = session_.clock().now();
+  session_.takeBoxes(now);  // answered with OK at once
+  session_.release(now);
 }
 
 void Script::handle(const std::function<void()>& handler) {
-  form_.dispatch(handler);
-  form_.takePendingBoxes();  // answered with OK
-  clock_.sync();
+  session_.deliver(handler, session_.clock().now());
+  answerBoxes();
 }
 
 void Script::runLine(const std::string& line) {
@@ -66,8 +75,8 @@ void Script::runLine(const std::string& line) {
     // An endless or undefined stretch of time would hang the clock or leave it unusable.
     if (!std::isfinite(ms) || ms < 0)
       throw ScriptError("not a stretch of time: " + std::to_string(ms));
-    clock_.advanceTo(clock_.now() + ms);
-    form_.takePendingBoxes();
+    session_.advance(session_.clock().now() + ms);
+    answerBoxes();
   } else if (command == "dump") {
     std::vector<std::string> names;
     for (std::string name; args >> name;) names.push_back(name);

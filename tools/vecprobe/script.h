@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "kit/timerclock.h"
+#include "kit/session.h"
 
 namespace kit {
 class Form;
@@ -32,10 +32,12 @@ class Script {
   // Runs every line; on an error, throws ScriptError with the line number in its message.
   void run(std::istream& in);
 
-  kit::TimerClock& clock() { return clock_; }
+  kit::TimerClock& clock() { return session_.clock(); }
+  kit::Session& session() { return session_; }
 
  private:
   void handle(const std::function<void()>& handler);
+  void answerBoxes();
   void mouse(bool down, std::istream& args);
   void click(const std::string& name);
   void type(const std::string& rest);
@@ -44,7 +46,7 @@ class Script {
 
   kit::Form& form_;
   std::ostream& out_;
-  kit::TimerClock clock_;
+  kit::Session session_;
 };
 
 }  // namespace probe

@@ -1,0 +1,67 @@
+// One lesson as it runs, the same for every front end and driver: each event handler is
+// delivered after the timers have caught up with it, ticks come in time order, and the timers
+// hold while a message box is up. Front ends pass their own clock's time (wall milliseconds);
+// the lesson's time runs with it except while held.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "timerclock.h"
+
+namespace kit {
+
+class Form;
+
+class Session {
+ public:
+  // Virtual: every due tick is delivered (the drivers). RealTime: a timer that fell behind a
+  // busy machine skips the ticks it missed rather than bunching them (the windows).
+  enum class Lateness { DeliverAll, SkipMissed };
+
+  Session(Form& form, Lateness lateness);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  Form& form() const { return form_; }
+  TimerClock& clock() { return clock_; }
+
+  // Runs Form_Load; the timers it leaves enabled start with the lesson's time.
+  void load();
+  // The lesson's time starts running at this moment of the front end's clock.
+  void start(double wallMs);
+  bool started() const { return started_; }
+
+  // Runs one event handler at `wallMs`. Refused (false) while a message box is up or a handler
+  // runs: no handler ever runs inside another.
+  bool deliver(const std::function<void()>& handler, double wallMs);
+  // Delivers every tick due by `wallMs`.
+  void advance(double wallMs);
+
+  // The message boxes the handlers asked for. While they are up the lesson holds: its time
+  // stands still until release().
+  std::vector<std::string> takeBoxes(double wallMs);
+  void release(double wallMs);
+  bool holding() const { return holding_; }
+
+  // When the next tick falls due on the front end's clock; none while holding or idle.
+  std::optional<double> nextDue();
+  // The lesson's own time at a moment of the front end's clock.
+  double lessonTime(double wallMs) const;
+
+ private:
+  bool frozen() const { return !started_ || holding_; }
+
+  Form& form_;
+  Lateness lateness_;
+  TimerClock clock_;
+  bool started_ = false;
+  bool holding_ = false;
+  double wallAnchor_ = 0;    // the front end's time when the lesson's time was last anchored
+  double lessonAnchor_ = 0;  // the lesson's time then
+  double heldSince_ = 0;     // the front end's time when the boxes came up
+};
+
+}  // namespace kit
