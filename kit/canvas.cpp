@@ -19,6 +19,15 @@ Canvas::Canvas(Form& form, std::string name, TwipRect outer, int borderPixels)
   form.adopt(this);
 }
 
+Canvas::~Canvas() {
+  for (CanvasObject* object : objects_) object->leaveCanvas();
+  if (form_) form_->forget(this);
+}
+
+void Canvas::forget(CanvasObject* object) {
+  std::erase(objects_, object);
+}
+
 void Canvas::Scale(double x1, double y1, double x2, double y2) {
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
       x1 == x2 || y1 == y2)
@@ -28,6 +37,13 @@ void Canvas::Scale(double x1, double y1, double x2, double y2) {
   const auto mapX = [&](double x) { return left_ + (x - oldLeft) / oldWidth * width_; };
   const auto mapY = [&](double y) { return top_ + (y - oldTop) / oldHeight * height_; };
   for (CanvasObject* object : objects_) object->rescale(mapX, mapY);
+  // What is already drawn stays where it is on screen, re-expressed in the new units.
+  for (DrawOp& op : drawing_) {
+    op.x1 = mapX(op.x1), op.y1 = mapY(op.y1);
+    if (op.kind == DrawOp::Kind::Line) op.x2 = mapX(op.x2), op.y2 = mapY(op.y2);
+    op.radius = op.radius / oldWidth * width_;  // the same share of the width
+  }
+  if (!drawing_.empty()) ++version_;
   CurrentX = mapX(CurrentX);
   CurrentY = mapY(CurrentY);
 }

@@ -32,8 +32,12 @@ class Canvas {
   Canvas(Form& form, std::string name, TwipRect outer, int borderPixels);
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
+  // Leaves its form's registry and lets the objects on it know it is gone.
+  ~Canvas();
 
   Form& form() const { return *form_; }
+  // Called by a form that goes before its canvases.
+  void leaveForm() { form_ = nullptr; }
   const std::string& name() const { return name_; }
   const TwipRect& outer() const { return outer_; }
   int borderPixels() const { return border_; }
@@ -80,6 +84,7 @@ class Canvas {
 
   const std::vector<CanvasObject*>& objects() const { return objects_; }
   void adopt(CanvasObject* object) { objects_.push_back(object); }
+  void forget(CanvasObject* object);
 
   std::function<void(int button, int shift, float x, float y)> onMouseDown, onMouseMove;
   std::function<void()> onClick;

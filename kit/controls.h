@@ -12,7 +12,6 @@ namespace kit {
 
 class Form;
 class Canvas;
-class JsonObject;
 
 enum class Kind { Line, Label, Image, Shape, Timer, Button, TextBox, Frame };
 
@@ -21,13 +20,16 @@ class Control {
   Control(Form& form, std::string name, Kind kind);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
-  virtual ~Control() = default;
+  // Leaves its form's registry, so that a control gone first leaves nothing dangling.
+  virtual ~Control();
 
   const std::string& name() const { return name_; }
   Kind kind() const { return kind_; }
-  virtual void writeProperties(JsonObject& out) const = 0;
+  // Called by a form that goes before its controls.
+  void leaveForm() { form_ = nullptr; }
 
  private:
+  Form* form_;
   std::string name_;
   Kind kind_;
 };
@@ -36,7 +38,9 @@ class Control {
 class CanvasObject : public Control {
  public:
   CanvasObject(Canvas& canvas, std::string name, Kind kind);
-  Canvas& canvas() const { return *canvas_; }
+  ~CanvasObject() override;
+  // Called by a canvas that goes before the objects on it.
+  void leaveCanvas() { canvas_ = nullptr; }
   // Re-expresses the stored position when the canvas changes its units.
   virtual void rescale(const std::function<double(double)>& x,
                        const std::function<double(double)>& y) = 0;
@@ -55,7 +59,6 @@ class Line : public CanvasObject {
   bool dotted = false;
 
   void place(double x1, double y1, double x2, double y2) { X1 = x1, Y1 = y1, X2 = x2, Y2 = y2; }
-  void writeProperties(JsonObject& out) const override;
   void rescale(const std::function<double(double)>& x,
                const std::function<double(double)>& y) override;
 };
@@ -69,7 +72,6 @@ class Label : public CanvasObject {
   Font font;
   Color color = colors::kBlack;
 
-  void writeProperties(JsonObject& out) const override;
   void rescale(const std::function<double(double)>& x,
                const std::function<double(double)>& y) override;
 };
@@ -83,7 +85,6 @@ class Box : public CanvasObject {
   double widthTwips = 0, heightTwips = 0;
 
   void Refresh() {}  // the front end repaints after every handler anyway
-  void writeProperties(JsonObject& out) const override;
   void rescale(const std::function<double(double)>& x,
                const std::function<double(double)>& y) override;
 };
@@ -111,8 +112,6 @@ class Timer : public Control {
   unsigned starts() const { return starts_; }
   std::function<void()> onTick;
 
-  void writeProperties(JsonObject& out) const override;
-
  private:
   int interval_;
   bool enabled_;
@@ -134,7 +133,6 @@ class Button : public WindowControl {
   Button(Form& form, std::string name) : WindowControl(form, std::move(name), Kind::Button) {}
   std::string Caption;
   std::function<void()> onClick;
-  void writeProperties(JsonObject& out) const override;
 };
 
 class TextBox : public WindowControl {
@@ -155,7 +153,6 @@ class TextBox : public WindowControl {
   Color ForeColor = colors::kWindowText;
   std::function<void()> onChange;
   std::function<void(int keyCode)> onKeyDown;
-  void writeProperties(JsonObject& out) const override;
 
  private:
   std::string text_;
@@ -165,7 +162,6 @@ class Frame : public WindowControl {
  public:
   Frame(Form& form, std::string name) : WindowControl(form, std::move(name), Kind::Frame) {}
   std::string Caption;
-  void writeProperties(JsonObject& out) const override;
 };
 
 }  // namespace kit

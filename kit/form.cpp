@@ -1,6 +1,7 @@
 // Registry, handler dispatch and message boxes of a form.
 #include "form.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "controls.h"
@@ -13,7 +14,19 @@ Form::Form(std::string caption, double widthTwips, double heightTwips)
   window_->BackColor = BackColor;
 }
 
-Form::~Form() = default;
+Form::~Form() {
+  window_.reset();
+  for (Control* control : controls_) control->leaveForm();
+  for (Canvas* canvas : canvases_) canvas->leaveForm();
+}
+
+void Form::forget(Control* control) {
+  std::erase(controls_, control);
+}
+
+void Form::forget(Canvas* canvas) {
+  std::erase(canvases_, canvas);
+}
 
 bool Form::dispatch(const std::function<void()>& handler) {
   if (!handler) return false;

@@ -59,6 +59,9 @@ class Form {
   // Called by the constructors of controls and canvases.
   void adopt(Control* control) { controls_.push_back(control); }
   void adopt(Canvas* canvas) { canvases_.push_back(canvas); }
+  // Called by the destructors of controls and canvases that go before their form.
+  void forget(Control* control);
+  void forget(Canvas* canvas);
 
  protected:
   template <typename T>

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "kit/clip.h"
 #include "kit/controls.h"
@@ -28,6 +29,47 @@ TEST(Scale, ReadsDesignedPositionsBackInUserUnits) {
   EXPECT_NEAR(surface.fromTwipsX(7440 / 2.0), 5.5, 1e-9);
   EXPECT_NEAR(surface.fromTwipsY(5940 / 2.0), 4.0, 1e-9);
   EXPECT_NEAR(surface.toTwipsX(surface.fromTwipsX(1234)), 1234, 1e-9);
+}
+
+TEST(Scale, WhatIsAlreadyDrawnKeepsItsPlaceOnScreen) {
+  kit::Form form("test", 9405, 7305);
+  kit::Canvas surface(form, "Picture1", {120, 120, 7500, 6000}, 2);
+  surface.Line(744, 594, 1488, 1188);
+  surface.Circle(3720, 2970, 744);
+  const unsigned drawn = surface.drawingVersion();
+  surface.Scale(-2, 10, 13, -2);
+  EXPECT_NE(surface.drawingVersion(), drawn);  // a painter's cached copy is stale
+  const kit::DrawOp& line = surface.drawing()[0];
+  EXPECT_NEAR(surface.toTwipsX(line.x1), 744, 1e-9);
+  EXPECT_NEAR(surface.toTwipsY(line.y1), 594, 1e-9);
+  EXPECT_NEAR(surface.toTwipsX(line.x2), 1488, 1e-9);
+  EXPECT_NEAR(surface.toTwipsY(line.y2), 1188, 1e-9);
+  const kit::DrawOp& circle = surface.drawing()[1];
+  EXPECT_NEAR(circle.x1, 5.5, 1e-9);
+  EXPECT_NEAR(circle.y1, 4, 1e-9);
+  EXPECT_NEAR(circle.radius, 1.5, 1e-9);  // a tenth of the width, in the new units
+}
+
+TEST(Registry, ControlsAndCanvasesLeaveWhenTheyGoFirst) {
+  kit::Form form("test", 9405, 7305);
+  kit::Canvas surface(form, "Picture1", {120, 120, 7500, 6000}, 2);
+  {
+    kit::Label local(surface, "Label9");
+    EXPECT_EQ(form.find("Label9"), &local);
+  }
+  EXPECT_EQ(form.find("Label9"), nullptr);
+  EXPECT_TRUE(surface.objects().empty());
+
+  auto picture = std::make_unique<kit::Canvas>(form, "Picture2", kit::TwipRect{0, 0, 900, 900}, 0);
+  kit::Line line(*picture, "Line1");
+  picture.reset();  // the line outlives its canvas and may still be dropped safely
+  EXPECT_EQ(form.findCanvas("Picture2"), nullptr);
+  EXPECT_EQ(form.find("Line1"), &line);
+
+  auto early = std::make_unique<kit::Form>("early", 900, 900);
+  kit::Timer timer(*early, "Timer1", 10, true);
+  early.reset();  // the timer outlives its form
+  EXPECT_TRUE(timer.Enabled());
 }
 
 TEST(Scale, SquareSurfaceWithUpwardY) {

@@ -35,6 +35,52 @@ std::string opJson(const kit::DrawOp& op, const std::string& canvas) {
   return out.str();
 }
 
+// A control's properties by their design names, positions in its canvas's current units.
+std::string controlJson(const kit::Control& control) {
+  kit::JsonObject out;
+  switch (control.kind()) {
+    case kit::Kind::Line: {
+      const auto& line = static_cast<const kit::Line&>(control);
+      out.add("X1", float(line.X1)).add("Y1", float(line.Y1));
+      out.add("X2", float(line.X2)).add("Y2", float(line.Y2)).add("Visible", line.Visible);
+      break;
+    }
+    case kit::Kind::Label: {
+      const auto& label = static_cast<const kit::Label&>(control);
+      out.add("Caption", label.Caption).add("Left", float(label.Left));
+      out.add("Top", float(label.Top)).add("Visible", label.Visible);
+      break;
+    }
+    case kit::Kind::Image:
+    case kit::Kind::Shape: {
+      const auto& box = static_cast<const kit::Box&>(control);
+      out.add("Left", float(box.Left)).add("Top", float(box.Top)).add("Visible", box.Visible);
+      break;
+    }
+    case kit::Kind::Timer: {
+      const auto& timer = static_cast<const kit::Timer&>(control);
+      out.add("Enabled", timer.Enabled()).add("Interval", timer.Interval());
+      break;
+    }
+    case kit::Kind::Button: {
+      const auto& button = static_cast<const kit::Button&>(control);
+      out.add("Caption", button.Caption).add("Visible", button.Visible);
+      break;
+    }
+    case kit::Kind::TextBox: {
+      const auto& box = static_cast<const kit::TextBox&>(control);
+      out.add("Text", box.Text()).add("Visible", box.Visible);
+      break;
+    }
+    case kit::Kind::Frame: {
+      const auto& frame = static_cast<const kit::Frame&>(control);
+      out.add("Caption", frame.Caption).add("Visible", frame.Visible);
+      break;
+    }
+  }
+  return out.str();
+}
+
 std::string varJson(const kit::Form::VarRef& ref) {
   return std::visit([](auto* value) { return kit::jsonNumber(*value); }, ref);
 }
@@ -44,9 +90,7 @@ std::string varJson(const kit::Form::VarRef& ref) {
 std::string dumpState(kit::Form& form, const std::vector<std::string>& names) {
   kit::JsonObject out;
   auto addControl = [&](const kit::Control& control) {
-    kit::JsonObject properties;
-    control.writeProperties(properties);
-    out.raw(control.name(), properties.str());
+    out.raw(control.name(), controlJson(control));
   };
   if (names.empty()) {
     for (const kit::Control* control : form.controls()) addControl(*control);
