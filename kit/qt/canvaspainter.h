@@ -40,12 +40,14 @@ class CanvasPainter {
   QSize cachedSize() const { return drawingCache_.deviceIndependentSize().toSize(); }
 
  private:
+  class QtSurface;
   void paintDrawing(QPainter& painter);
   void drawOperations(QPainter& painter, QSizeF area);
   void paintObjects(QPainter& painter);
   // A picture at the size it is drawn, in device pixels: its PNG at its natural size, or
   // drawn afresh from its SVG source at any other size.
-  const QPixmap& picture(const std::string& path, QSize devicePixels);
+  const QPixmap& picture(const std::string& path, const std::string& vectorSource,
+                         QSize devicePixels);
   const QFont& font(const kit::Font& font);
   // Draws a text with its top-left corner at a point, as letters and printed numbers stand.
   void drawText(QPainter& painter, QPointF topLeft, const std::string& text, const kit::Font& font);
