@@ -78,7 +78,6 @@ void Form1::Timer2_Timer() {
   Shape2.Top = 200;
   Image4.Left = 80 + s2;
   Image4.Top = 150 + s2 * kRiseOfWalkToSchool;
-  Image4.Refresh();
   if (Line4.X2 > kEndOfRun) {
     s1 = 0;
     s2 = 0;
@@ -108,7 +107,6 @@ void Form1::Timer3_Timer() {
   Shape3.Top = 291;
   Image5.Left = 147 + s4;
   Image5.Top = 800 + s4 * kRiseOfDirectWalk;
-  Image5.Refresh();
   if (Line7.X2 > kEndOfRun) {
     Timer3.setEnabled(false);
     s3 = 0;
