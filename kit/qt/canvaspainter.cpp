@@ -8,6 +8,7 @@
 #include <QStaticText>
 #include <QtMath>
 #include <functional>
+#include <numbers>
 
 #include "kit/clip.h"
 #include "kit/controls.h"
@@ -191,7 +192,7 @@ void CanvasPainter::drawOperations(QPainter& cache, QSizeF area) {
         cache.setBrush(Qt::NoBrush);
         // Counter-clockwise on screen from start to end, across 0 when end is the smaller.
         double span = op.end - op.start;
-        if (span < 0) span += 2 * M_PI * std::ceil(-span / (2 * M_PI));
+        if (span < 0) span += 2 * std::numbers::pi * std::ceil(-span / (2 * std::numbers::pi));
         const double spanDegrees = qRadiansToDegrees(span);
         cache.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
                       qRound(qRadiansToDegrees(op.start) * 16), qRound(spanDegrees * 16));

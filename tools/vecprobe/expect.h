@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "kit/controls.h"
 
@@ -27,7 +28,7 @@ inline void expectHead(const kit::Line& shaft, const kit::Line& p, const kit::Li
     EXPECT_EQ(float(line.X1), float(hx));
     EXPECT_EQ(float(line.Y1), float(hy));
     EXPECT_NEAR(std::hypot(line.X2 - hx, line.Y2 - hy), length, length * 1e-4);
-    return std::remainder(std::atan2(line.Y2 - hy, line.X2 - hx) - back, 2 * M_PI);
+    return std::remainder(std::atan2(line.Y2 - hy, line.X2 - hx) - back, 2 * std::numbers::pi);
   };
   EXPECT_NEAR(turn(p), spread, 1e-4);
   EXPECT_NEAR(turn(q), -spread, 1e-4);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ inline void expectHead(const kit::Line& shaft, const kit::Line& p, const kit::Li
     EXPECT_TRUE(line->X1 == float(hx) && line->Y1 == float(hy)) << line->name();
     EXPECT_NEAR(std::hypot(line->X2 - hx, line->Y2 - hy), 0.3, 1e-5) << line->name();
     const double angle = std::atan2(line->Y2 - hy, line->X2 - hx) - back;
-    EXPECT_NEAR(std::remainder(angle, 2 * M_PI), turn / 180 * 3.14159, 1e-4) << line->name();
+    EXPECT_NEAR(std::remainder(angle, 2 * std::numbers::pi), turn / 180 * 3.14159, 1e-4)
+        << line->name();
   }
 }
