@@ -2,14 +2,11 @@
 // it, and the places of the letters that name points and vectors.
 #pragma once
 
+#include "angle.h"
 #include "controls.h"
 
 namespace kit {
 
-constexpr double kPi = 3.14159;  // the lessons' own value of pi
-constexpr double degrees(double d) {
-  return d / 180.0 * kPi;
-}
 constexpr double kHeadHalfAngle = degrees(25);
 constexpr double kVerticalHeadAngle = degrees(75);
 

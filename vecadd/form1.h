@@ -9,6 +9,8 @@
 
 namespace vecadd {
 
+inline constexpr double kHead = 30;  // arrowhead length in surface units
+
 class Form1 : public kit::Form {
  public:
   Form1();

@@ -1,17 +1,14 @@
 // Reshaping the triangle: a press, or a move with the left button alone, takes the nearest of
 // A, B and C to the pointer. Nothing is remembered between events, so the nearest point is
 // chosen afresh every time, and a tie moves nothing.
-#include <cmath>
-
 #include "form1.h"
 #include "kit/arrow.h"
+#include "kit/pointer.h"
 
 namespace vecadd {
 
 namespace {
-constexpr double kHead = 30;          // arrowhead length in surface units
 constexpr double kLetterOffset = 50;  // a point's letter hangs this far to its left
-constexpr int kLeftButton = 1;
 }  // namespace
 
 bool Form1::canDrag() const {
@@ -34,12 +31,9 @@ void Form1::placeVectorLetters() {
 }
 
 void Form1::moveNearestPoint(float x, float y) {
-  const auto distance = [x, y](double px, double py) {
-    return std::sqrt((x - px) * (x - px) + (y - py) * (y - py));
-  };
-  aa = distance(Line1.X1, Line1.Y1);
-  bb = distance(Line1.X2, Line1.Y2);
-  cc = distance(Line4.X2, Line4.Y2);
+  aa = kit::pointerDistance(x, y, Line1.X1, Line1.Y1);
+  bb = kit::pointerDistance(x, y, Line1.X2, Line1.Y2);
+  cc = kit::pointerDistance(x, y, Line4.X2, Line4.Y2);
 
   if (aa < bb && aa < cc) {
     Line1.X1 = x;
@@ -79,7 +73,7 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
 }
 
 void Form1::Picture1_MouseMove(int button, int, float x, float y) {
-  if (button != kLeftButton || !canDrag()) return;
+  if (button != kit::kLeftButton || !canDrag()) return;
   showEditingScene(false);
   // The letters of a and b trail their shafts by one move: they go where the shafts stood.
   placeVectorLetters();

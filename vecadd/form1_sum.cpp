@@ -8,7 +8,6 @@
 namespace vecadd {
 
 namespace {
-constexpr double kHead = 30;
 constexpr int kGrowthTicks = 120;
 constexpr int kBlinkTicks = 6;  // three times off and on again
 }  // namespace

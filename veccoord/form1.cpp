@@ -12,7 +12,6 @@ using kit::colors::kDarkBlue;
 using kit::colors::kRed;
 
 namespace {
-constexpr double kHead = 0.3;  // arrowhead length in surface units
 constexpr kit::Color kBlue = 0xFF0000;
 constexpr kit::Color kMagenta = 0xFF00FF;
 }  // namespace

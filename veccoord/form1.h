@@ -9,6 +9,8 @@
 
 namespace veccoord {
 
+inline constexpr double kHead = 0.3;  // arrowhead length in surface units
+
 class Form1 : public kit::Form {
  public:
   Form1();

@@ -9,7 +9,6 @@
 namespace veccoord {
 
 namespace {
-constexpr double kHead = 0.3;
 constexpr int kSteps = 120;
 constexpr float kStepsF = 120.0f;  // steps are worked out in single precision
 constexpr int kBlinks = 4;         // hidden, shown, hidden, shown

@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "form1.h"
+#include "kit/angle.h"
 #include "kit/numtext.h"
 
 namespace vecintro {
 
 namespace {
 constexpr float kTimeStep = 0.07f;
-constexpr double kDegreesPerRadian = 57.3;
 constexpr double kFarEnd = 8200;  // the cart's left edge past this: its right edge is near the
                                   // right edge of the surface
 constexpr double kLineHeight = 300;
@@ -54,7 +54,7 @@ std::string Form1::resultLine() const {
   // A level pull shows as the one character 0: more blanks line it up with four-character angles.
   const bool level = jiaodu == 0 && oneDigit;
   return "第" + kit::fullText(n) + "次:" + (oneDigit ? "     " : "    ") + "角度：" +
-         kit::shortText(jiaodu * kDegreesPerRadian) + (level ? "°    " : "° ") + "      " +
+         kit::shortText(jiaodu * kit::kDegreesPerRadian) + (level ? "°    " : "° ") + "      " +
          "时间:" + Text3.Text() + Text2.Text() + Text1.Text();
 }
 

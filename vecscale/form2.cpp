@@ -11,10 +11,6 @@ namespace vecscale {
 using kit::colors::kDarkBlue;
 using kit::colors::kRed;
 
-namespace {
-constexpr double kHead = 0.3;  // arrowhead length in surface units
-}
-
 Form2::Form2() : kit::Form("用向量的坐标进行向量的线性运算", 9405, 7305) {
   describeWindow();
   describeSurface();

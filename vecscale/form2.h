@@ -8,6 +8,8 @@
 
 namespace vecscale {
 
+inline constexpr double kHead = 0.3;  // arrowhead length in surface units
+
 class Form2 : public kit::Form {
  public:
   Form2();

@@ -3,13 +3,9 @@
 #include "form2.h"
 #include "kit/arrow.h"
 #include "kit/numtext.h"
+#include "kit/pointer.h"
 
 namespace vecscale {
-
-namespace {
-constexpr double kHead = 0.3;
-constexpr int kLeftButton = 1;
-}  // namespace
 
 void Form2::moveTip(float x, float y) {
   Label1.Caption = kit::pointCaption("A", x, y);
@@ -42,7 +38,7 @@ void Form2::Picture1_MouseDown(int, int, float x, float y) {
 }
 
 void Form2::Picture1_MouseMove(int button, int, float x, float y) {
-  if (button != kLeftButton) return;
+  if (button != kit::kLeftButton) return;
   showTipOnly(false);
   // The letter goes to the middle of a as it stood before this move, trailing the tip.
   Label8.Left = Line1.X2 / 2.0;

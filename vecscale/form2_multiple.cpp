@@ -11,7 +11,6 @@
 namespace vecscale {
 
 namespace {
-constexpr double kHead = 0.3;
 constexpr int kEnter = 13;
 constexpr int kGrowthTicks = 100;
 constexpr int kBlinkTicks = 4;

@@ -8,7 +8,6 @@
 namespace vecsub {
 
 namespace {
-constexpr double kHead = 30;
 constexpr int kGrowthTicks = 120;
 constexpr int kBlinkTicks = 6;  // hidden on odd counts, shown on even ones: ends shown
 }  // namespace

@@ -1,17 +1,14 @@
 // Reshaping a and b: a press, or a move with the left button alone, takes the nearest of O, A
 // and B to the pointer. Nothing is remembered between events, so the nearest point is chosen
 // afresh every time, and a tie moves nothing.
-#include <cmath>
-
 #include "form1.h"
 #include "kit/arrow.h"
+#include "kit/pointer.h"
 
 namespace vecsub {
 
 namespace {
-constexpr double kHead = 30;          // arrowhead length in surface units
 constexpr double kLetterOffset = 50;  // a point's letter hangs this far to its left
-constexpr int kLeftButton = 1;
 }  // namespace
 
 void Form1::showEditingScene(bool press) {
@@ -29,12 +26,9 @@ void Form1::placeVectorLetters() {
 }
 
 void Form1::moveNearestPoint(float x, float y) {
-  const auto distance = [x, y](double px, double py) {
-    return std::sqrt((x - px) * (x - px) + (y - py) * (y - py));
-  };
-  aa = distance(Line1.X2, Line1.Y2);
-  bb = distance(Line4.X1, Line4.Y1);
-  cc = distance(Line4.X2, Line4.Y2);
+  aa = kit::pointerDistance(x, y, Line1.X2, Line1.Y2);
+  bb = kit::pointerDistance(x, y, Line4.X1, Line4.Y1);
+  cc = kit::pointerDistance(x, y, Line4.X2, Line4.Y2);
 
   if (aa < bb && aa < cc) moveTip(Line1, Line2, Line3, Label1, x, y);  // A
   if (bb < aa && bb < cc) {  // O: the tail of both, which move together
@@ -68,7 +62,7 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
 }
 
 void Form1::Picture1_MouseMove(int button, int, float x, float y) {
-  if (button != kLeftButton) return;
+  if (button != kit::kLeftButton) return;
   showEditingScene(false);
   // The letters of a and b trail their shafts by one move: they go where the shafts stood.
   placeVectorLetters();
