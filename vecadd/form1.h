@@ -77,8 +77,6 @@ class Form1 : public kit::Form {
   void showEditingScene(bool press);
   void moveNearestPoint(float x, float y);
   void placeVectorLetters();
-  // Puts the heads of a+b on its shaft as it now stands.
-  void headOfSum();
 };
 
 }  // namespace vecadd

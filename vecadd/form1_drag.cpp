@@ -40,29 +40,17 @@ void Form1::moveNearestPoint(float x, float y) {
     Line1.Y1 = y;
     Label1.Visible = true;
     kit::placePointLetter(Label1, x, y, kLetterOffset);
-    for (kit::Line* line : {&Line2, &Line3, &Line4}) line->X1 = Line1.X2, line->Y1 = Line1.Y2;
-    kit::SetArrowHead(Line1, Line2, Line3, kHead);
+    Line4.X1 = Line1.X2, Line4.Y1 = Line1.Y2;  // b keeps its tail on B
+    kit::headAtTip(Line1, Line2, Line3, kHead);
   }
   if (bb < aa && bb < cc) {
-    Line1.X2 = x;
-    Line1.Y2 = y;
-    Label2.Visible = true;
-    kit::placePointLetter(Label2, x, y, kLetterOffset);
-    for (kit::Line* line : {&Line2, &Line3, &Line4}) line->X1 = Line1.X2, line->Y1 = Line1.Y2;
+    kit::moveTip(Line1, Line2, Line3, kHead, Label2, kLetterOffset, x, y);
+    Line4.X1 = Line1.X2, Line4.Y1 = Line1.Y2;  // b's tail goes with B
     // The walk-through leaves b's head lines drawn from their far ends towards C; put their
     // start back on C before turning the head, or it would hang loose behind C.
-    for (kit::Line* line : {&Line5, &Line6}) line->X1 = Line4.X2, line->Y1 = Line4.Y2;
-    kit::SetArrowHead(Line1, Line2, Line3, kHead);
-    kit::SetArrowHead(Line4, Line5, Line6, kHead);
+    kit::headAtTip(Line4, Line5, Line6, kHead);
   }
-  if (cc < aa && cc < bb) {
-    Line4.X2 = x;
-    Line4.Y2 = y;
-    Label3.Visible = true;
-    kit::placePointLetter(Label3, x, y, kLetterOffset);
-    for (kit::Line* line : {&Line5, &Line6}) line->X1 = Line4.X2, line->Y1 = Line4.Y2;
-    kit::SetArrowHead(Line4, Line5, Line6, kHead);
-  }
+  if (cc < aa && cc < bb) kit::moveTip(Line4, Line5, Line6, kHead, Label3, kLetterOffset, x, y);
 }
 
 void Form1::Picture1_MouseDown(int, int, float x, float y) {

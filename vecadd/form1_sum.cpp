@@ -12,13 +12,6 @@ constexpr int kGrowthTicks = 120;
 constexpr int kBlinkTicks = 6;  // three times off and on again
 }  // namespace
 
-void Form1::headOfSum() {
-  Line9.X1 = Line7.X2, Line9.Y1 = Line7.Y2;
-  Line8.X1 = Line7.X2, Line8.Y1 = Line7.Y2;
-  jiao = static_cast<float>(kit::shaftAngle(Line7));
-  kit::SetArrowHead(Line7, Line8, Line9, kHead, jiao);
-}
-
 void Form1::Command2_Click() {
   if (Timer1.Enabled() || Timer2.Enabled() || Timer3.Enabled()) return;
   Line7.Visible = Line8.Visible = Line9.Visible = true;
@@ -46,7 +39,7 @@ void Form1::Timer4_Timer() {
   }
   Label6.Visible = true;
   kit::placeVectorLetter(Label6, Line7);
-  headOfSum();
+  kit::headAtTip(Line7, Line8, Line9, kHead, jiao);
 }
 
 void Form1::Timer5_Timer() {
@@ -54,7 +47,7 @@ void Form1::Timer5_Timer() {
   Line7.X2 = Line4.X2;  // the growth may have ended short of C: settle on it
   Line7.Y2 = Line4.Y2;
   Line7.Visible = Line8.Visible = Line9.Visible = k % 2 == 0;
-  headOfSum();
+  kit::headAtTip(Line7, Line8, Line9, kHead, jiao);
   if (k == kBlinkTicks) {
     Timer5.setEnabled(false);
     k = 0;

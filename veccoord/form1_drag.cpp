@@ -12,15 +12,6 @@ namespace veccoord {
 namespace {
 constexpr double kLetterOffset = 0.4;  // a moved tip's caption hangs this far to its left
 
-// Puts a tip at the pointer, with its head and its caption's place.
-void moveTip(kit::Line& shaft, kit::Line& p, kit::Line& q, kit::Label& caption, float x, float y) {
-  caption.Visible = true;
-  shaft.X2 = x;
-  shaft.Y2 = y;
-  kit::placePointLetter(caption, x, y, kLetterOffset);
-  kit::headAtTip(shaft, p, q, kHead);
-}
-
 }  // namespace
 
 // The captions and the letters of a and b read the tips as they stand after the move: a
@@ -37,8 +28,8 @@ void Form1::refreshLetters() {
 void Form1::moveNearerTip(float x, float y) {
   aa = kit::pointerDistance(x, y, Line1.X2, Line1.Y2);
   bb = kit::pointerDistance(x, y, Line4.X2, Line4.Y2);
-  if (aa < bb) moveTip(Line1, Line2, Line3, Label1, x, y);
-  if (bb < aa) moveTip(Line4, Line5, Line6, Label2, x, y);
+  if (aa < bb) kit::moveTip(Line1, Line2, Line3, kHead, Label1, kLetterOffset, x, y);
+  if (bb < aa) kit::moveTip(Line4, Line5, Line6, kHead, Label2, kLetterOffset, x, y);
 }
 
 void Form1::Picture1_MouseDown(int, int, float x, float y) {

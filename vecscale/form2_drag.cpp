@@ -7,15 +7,13 @@
 
 namespace vecscale {
 
+namespace {
+constexpr double kLetterOffset = 0.4;  // the caption of A hangs this far to its left
+}
+
 void Form2::moveTip(float x, float y) {
   Label1.Caption = kit::pointCaption("A", x, y);
-  Line1.X2 = x;
-  Line1.Y2 = y;
-  Label1.Left = x - 0.4;
-  Label1.Top = y;
-  Line2.X1 = Line1.X2, Line2.Y1 = Line1.Y2;
-  Line3.X1 = Line1.X2, Line3.Y1 = Line1.Y2;
-  kit::SetArrowHead(Line1, Line2, Line3, kHead);
+  kit::moveTip(Line1, Line2, Line3, kHead, Label1, kLetterOffset, x, y);
 }
 
 void Form2::showTipOnly(bool press) {

@@ -90,9 +90,7 @@ void Form2::Timer6_Timer() {
     Timer7.setEnabled(true);
     count6 = 0;
   }
-  Line8.X1 = Line7.X2, Line8.Y1 = Line7.Y2;
-  Line9.X1 = Line7.X2, Line9.Y1 = Line7.Y2;
-  kit::SetArrowHead(Line7, Line8, Line9, kHead);
+  kit::headAtTip(Line7, Line8, Line9, kHead);
 }
 
 void Form2::Timer7_Timer() {
@@ -102,10 +100,8 @@ void Form2::Timer7_Timer() {
   const double mx = double(Line1.X2) * beishu, my = double(Line1.Y2) * beishu;
   Line7.X2 = mx;
   Line7.Y2 = my;
-  Line8.X1 = Line7.X2, Line8.Y1 = Line7.Y2;
-  Line9.X1 = Line7.X2, Line9.Y1 = Line7.Y2;
   Label3.Caption = "M(" + kit::shortText(mx) + "," + kit::shortText(my) + ")";
-  kit::SetArrowHead(Line7, Line8, Line9, kHead);
+  kit::headAtTip(Line7, Line8, Line9, kHead);
   if (count7 == kBlinkTicks) {
     Timer7.setEnabled(false);
     count7 = 0;

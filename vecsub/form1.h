@@ -67,8 +67,6 @@ class Form1 : public kit::Form {
   // Press and drag share the reset of the scene and the move of the nearest point.
   void showEditingScene(bool press);
   void moveNearestPoint(float x, float y);
-  // Puts the tip of a (A) or of b (B) at the pointer with its letter and head.
-  void moveTip(kit::Line& shaft, kit::Line& p, kit::Line& q, kit::Label& letter, float x, float y);
   void placeVectorLetters();
   // One construction: the difference arrow grows from `from` towards `to`, then blinks.
   struct Construction {
@@ -86,8 +84,6 @@ class Form1 : public kit::Form {
   void start(const Construction& c, const kit::Timer& otherGrowth, const kit::Timer& otherBlink);
   void grow(const Construction& c);
   void blink(const Construction& c);
-  // Starts the head lines at the tip and turns the head for the shaft as it now stands.
-  void headOfDifference();
 };
 
 }  // namespace vecsub

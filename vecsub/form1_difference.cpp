@@ -20,13 +20,6 @@ Form1::Construction Form1::bMinusA() {
   return {Line1, Line4, Label6, Label7, Timer4, Timer5, count4, count5};
 }
 
-void Form1::headOfDifference() {
-  Line9.X1 = Line7.X2, Line9.Y1 = Line7.Y2;
-  Line8.X1 = Line7.X2, Line8.Y1 = Line7.Y2;
-  jiao = static_cast<float>(kit::shaftAngle(Line7));
-  kit::SetArrowHead(Line7, Line8, Line9, kHead, jiao);
-}
-
 void Form1::start(const Construction& c, const kit::Timer& otherGrowth,
                   const kit::Timer& otherBlink) {
   if (otherGrowth.Enabled() || otherBlink.Enabled()) return;
@@ -55,7 +48,7 @@ void Form1::grow(const Construction& c) {
   }
   c.letter.Visible = true;
   kit::placeVectorLetter(c.letter, Line7);
-  headOfDifference();
+  kit::headAtTip(Line7, Line8, Line9, kHead, jiao);
 }
 
 void Form1::blink(const Construction& c) {
@@ -63,7 +56,7 @@ void Form1::blink(const Construction& c) {
   Line7.X2 = c.to.X2;  // the growth may have ended short of the target: settle on it
   Line7.Y2 = c.to.Y2;
   Line7.Visible = Line8.Visible = Line9.Visible = c.blinked % 2 == 0;
-  headOfDifference();
+  kit::headAtTip(Line7, Line8, Line9, kHead, jiao);
   if (c.blinked == kBlinkTicks) {
     c.blink.setEnabled(false);
     c.blinked = 0;
