@@ -6,6 +6,7 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/growblink.h"
 
 namespace vecadd {
 
@@ -77,6 +78,8 @@ class Form1 : public kit::Form {
   void showEditingScene(bool press);
   void moveNearestPoint(float x, float y);
   void placeVectorLetters();
+  // The sum a+b, grown by Timer4 and blinked by Timer5.
+  kit::GrowThenBlink sum();
 };
 
 }  // namespace vecadd

@@ -6,6 +6,7 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/growblink.h"
 
 namespace veccoord {
 
@@ -111,6 +112,8 @@ class Form1 : public kit::Form {
   // press and the drag share it, and the press and drag share the move of the nearer tip.
   void refreshLetters();
   void moveNearerTip(float x, float y);
+  // The sum a + b = OM, grown by Timer6 and blinked by Timer7.
+  kit::GrowThenBlink sum();
 };
 
 }  // namespace veccoord

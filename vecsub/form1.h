@@ -6,6 +6,7 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/growblink.h"
 
 namespace vecsub {
 
@@ -74,11 +75,9 @@ class Form1 : public kit::Form {
     kit::Line& to;    // shaft whose tip the difference points at
     kit::Label& letter;
     kit::Label& otherLetter;
-    kit::Timer& growth;
-    kit::Timer& blink;
-    int& grown;
-    int& blinked;
+    kit::GrowThenBlink arrow;
   };
+  kit::GrowThenBlink redArrow(kit::Timer& growth, kit::Timer& blink, int& grown, int& blinked);
   Construction aMinusB();
   Construction bMinusA();
   void start(const Construction& c, const kit::Timer& otherGrowth, const kit::Timer& otherBlink);
