@@ -46,18 +46,14 @@ void Form2::Command1_Click() {
 
 void Form2::Text1_KeyDown(int keyCode) {
   if (keyCode != kEnter) return;
-  const std::optional<double> multiple = kit::toNumber(Text1.Text());
-  if (multiple) {
-    if (refuseHugeMultiple(*multiple)) return;
-    beishu = *multiple;
-    Command1_Click();
-  } else if (!Text1.Text().empty()) {
+  // Enter presses the button, which reads the box itself; only a text that is no number gets
+  // a message of its own.
+  if (!Text1.Text().empty() && !kit::isNumeric(Text1.Text())) {
     Text1.setText("");
     MsgBox("只能输入数字");
-  } else {
-    beishu = 0;
-    Command1_Click();
+    return;
   }
+  Command1_Click();
 }
 
 void Form2::Text1_Change() {
