@@ -16,6 +16,8 @@ constexpr double kArcRadius = 200;
 constexpr double kHeadLength = 200;
 // The tip runs on an ellipse round H: a horizontal force is drawn longer than a vertical one.
 constexpr double kReachAcross = 1500, kReachUp = 1200;
+constexpr double kLevelTipX = kHookX + kReachAcross;  // the tip of a level force
+constexpr double kLevelHeadSpread = 110;  // a reset's head lines end this far off the shaft
 }  // namespace
 
 void Form1::aimForce() {
@@ -35,14 +37,14 @@ void Form1::resetForce() {
   Picture1.Cls();
   Image2.Left = 0;
   jiaodu = 0;
-  Line1.place(1200, 1800, 2700, 1800);
-  Line2.place(2700, 1800, 2500, 1910);
-  Line3.place(2700, 1800, 2500, 1690);
+  Line1.place(kHookX, kHookY, kLevelTipX, kHookY);
+  Line2.place(kLevelTipX, kHookY, kLevelTipX - kHeadLength, kHookY + kLevelHeadSpread);
+  Line3.place(kLevelTipX, kHookY, kLevelTipX - kHeadLength, kHookY - kLevelHeadSpread);
   Text1.setText(" :00");
   Text2.setText("00");
   Text3.setText("00:");
-  Label4.Top = 1680;
-  Label4.Left = 2880;
+  Label4.Top = kForceLabelTop;
+  Label4.Left = kForceLabelLeft;
 }
 
 void Form1::markAngle(float y) {
@@ -63,7 +65,7 @@ void Form1::markAngle(float y) {
 }
 
 void Form1::showReferenceLine() {
-  Line4.place(1200, 1800, 2700, 1800);
+  Line4.place(kHookX, kHookY, kLevelTipX, kHookY);
   Line4.Visible = true;
 }
 
