@@ -76,7 +76,7 @@ class Form2 : public kit::Form {
   // True, after telling the pupil, when λ would carry λa beyond what a coordinate can hold.
   bool refuseHugeMultiple(double multiple);
   // The multiple λa, grown by Timer6 and blinked by Timer7.
-  kit::GrowThenBlink multiple();
+  kit::GrowThenBlink multipleArrow();
 };
 
 }  // namespace vecscale

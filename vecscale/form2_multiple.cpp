@@ -66,14 +66,14 @@ void Form2::Text1_Change() {
   }
 }
 
-kit::GrowThenBlink Form2::multiple() {
+kit::GrowThenBlink Form2::multipleArrow() {
   return {Line7, Line8, Line9, Timer6, Timer7, count6, count7, kGrowthTicks, kBlinkTicks};
 }
 
 void Form2::Timer6_Timer() {
   const double dx = double(Line1.X2) * beishu / kGrowthTicks;
   const double dy = double(Line1.Y2) * beishu / kGrowthTicks;
-  multiple().growStep(dx, dy);
+  multipleArrow().growStep(dx, dy);
   Label3.Left = Line7.X2;
   Label3.Top = Line7.Y2;
   Label3.Visible = true;
@@ -88,7 +88,7 @@ void Form2::Timer6_Timer() {
 
 void Form2::Timer7_Timer() {
   const double mx = double(Line1.X2) * beishu, my = double(Line1.Y2) * beishu;
-  multiple().blinkStep(mx, my);
+  multipleArrow().blinkStep(mx, my);
   Label3.Caption = "M(" + kit::shortText(mx) + "," + kit::shortText(my) + ")";
   kit::headAtTip(Line7, Line8, Line9, kHead);
 }
