@@ -47,6 +47,22 @@ double headAtTip(const Line& shaft, Line& p, Line& q, double length) {
   return theta;
 }
 
+void headAtTip(const Line& shaft, Line& p, Line& q, double length, float& keptAngle) {
+  p.X1 = q.X1 = shaft.X2;
+  p.Y1 = q.Y1 = shaft.Y2;
+  keptAngle = static_cast<float>(shaftAngle(shaft));
+  SetArrowHead(shaft, p, q, length, keptAngle);
+}
+
+void moveTip(Line& shaft, Line& p, Line& q, double headLength, Label& letter, double letterOffset,
+             double x, double y) {
+  shaft.X2 = x;
+  shaft.Y2 = y;
+  letter.Visible = true;
+  placePointLetter(letter, x, y, letterOffset);
+  headAtTip(shaft, p, q, headLength);
+}
+
 void placePointLetter(Label& letter, double x, double y, double offset) {
   letter.Left = x - offset;
   letter.Top = y;

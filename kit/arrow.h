@@ -2,14 +2,11 @@
 // it, and the places of the letters that name points and vectors.
 #pragma once
 
+#include "angle.h"
 #include "controls.h"
 
 namespace kit {
 
-constexpr double kPi = 3.14159;  // the lessons' own value of pi
-constexpr double degrees(double d) {
-  return d / 180.0 * kPi;
-}
 constexpr double kHeadHalfAngle = degrees(25);
 constexpr double kVerticalHeadAngle = degrees(75);
 
@@ -26,6 +23,14 @@ void SetArrowHead(const Line& shaft, Line& p, Line& q, double length, double the
 // What a handler does once it has moved a shaft's tip: starts both head lines at the tip,
 // then places the head. Returns the shaft angle it used.
 double headAtTip(const Line& shaft, Line& p, Line& q, double length);
+// The same for a handler that keeps the shaft angle in single precision: the head is turned by
+// the angle as kept, not as worked out.
+void headAtTip(const Line& shaft, Line& p, Line& q, double length, float& keptAngle);
+
+// What a drag does to a vector's tip: puts it at (x, y) with the point's letter shown beside it
+// and the head turned there.
+void moveTip(Line& shaft, Line& p, Line& q, double headLength, Label& letter, double letterOffset,
+             double x, double y);
 
 // A point's letter hangs below and to the left of the point.
 void placePointLetter(Label& letter, double x, double y, double offset);

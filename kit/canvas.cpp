@@ -2,6 +2,7 @@
 #include "canvas.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "controls.h"
 #include "form.h"
@@ -102,7 +103,7 @@ void Canvas::Circle(double x, double y, double radius, std::optional<Color> colo
   op.kind = DrawOp::Kind::Arc;
   op.x1 = x, op.y1 = y, op.radius = radius;
   op.start = start.value_or(0.0);
-  op.end = end.value_or(2 * M_PI);
+  op.end = end.value_or(2 * std::numbers::pi);
   op.color = color.value_or(ForeColor);
   op.width = DrawWidth;
   record(op);

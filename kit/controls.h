@@ -84,7 +84,6 @@ class Box : public CanvasObject {
   bool Visible = true;
   double widthTwips = 0, heightTwips = 0;
 
-  void Refresh() {}  // the front end repaints after every handler anyway
   void rescale(const std::function<double(double)>& x,
                const std::function<double(double)>& y) override;
 };

@@ -6,8 +6,11 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/growblink.h"
 
 namespace vecadd {
+
+inline constexpr double kHead = 30;  // arrowhead length in surface units
 
 class Form1 : public kit::Form {
  public:
@@ -75,8 +78,8 @@ class Form1 : public kit::Form {
   void showEditingScene(bool press);
   void moveNearestPoint(float x, float y);
   void placeVectorLetters();
-  // Puts the heads of a+b on its shaft as it now stands.
-  void headOfSum();
+  // The sum a+b, grown by Timer4 and blinked by Timer5.
+  kit::GrowThenBlink sum();
 };
 
 }  // namespace vecadd

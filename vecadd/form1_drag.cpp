@@ -1,17 +1,14 @@
 // Reshaping the triangle: a press, or a move with the left button alone, takes the nearest of
 // A, B and C to the pointer. Nothing is remembered between events, so the nearest point is
 // chosen afresh every time, and a tie moves nothing.
-#include <cmath>
-
 #include "form1.h"
 #include "kit/arrow.h"
+#include "kit/pointer.h"
 
 namespace vecadd {
 
 namespace {
-constexpr double kHead = 30;          // arrowhead length in surface units
 constexpr double kLetterOffset = 50;  // a point's letter hangs this far to its left
-constexpr int kLeftButton = 1;
 }  // namespace
 
 bool Form1::canDrag() const {
@@ -34,41 +31,26 @@ void Form1::placeVectorLetters() {
 }
 
 void Form1::moveNearestPoint(float x, float y) {
-  const auto distance = [x, y](double px, double py) {
-    return std::sqrt((x - px) * (x - px) + (y - py) * (y - py));
-  };
-  aa = distance(Line1.X1, Line1.Y1);
-  bb = distance(Line1.X2, Line1.Y2);
-  cc = distance(Line4.X2, Line4.Y2);
+  aa = kit::pointerDistance(x, y, Line1.X1, Line1.Y1);
+  bb = kit::pointerDistance(x, y, Line1.X2, Line1.Y2);
+  cc = kit::pointerDistance(x, y, Line4.X2, Line4.Y2);
 
   if (aa < bb && aa < cc) {
     Line1.X1 = x;
     Line1.Y1 = y;
     Label1.Visible = true;
     kit::placePointLetter(Label1, x, y, kLetterOffset);
-    for (kit::Line* line : {&Line2, &Line3, &Line4}) line->X1 = Line1.X2, line->Y1 = Line1.Y2;
-    kit::SetArrowHead(Line1, Line2, Line3, kHead);
+    Line4.X1 = Line1.X2, Line4.Y1 = Line1.Y2;  // b keeps its tail on B
+    kit::headAtTip(Line1, Line2, Line3, kHead);
   }
   if (bb < aa && bb < cc) {
-    Line1.X2 = x;
-    Line1.Y2 = y;
-    Label2.Visible = true;
-    kit::placePointLetter(Label2, x, y, kLetterOffset);
-    for (kit::Line* line : {&Line2, &Line3, &Line4}) line->X1 = Line1.X2, line->Y1 = Line1.Y2;
+    kit::moveTip(Line1, Line2, Line3, kHead, Label2, kLetterOffset, x, y);
+    Line4.X1 = Line1.X2, Line4.Y1 = Line1.Y2;  // b's tail goes with B
     // The walk-through leaves b's head lines drawn from their far ends towards C; put their
     // start back on C before turning the head, or it would hang loose behind C.
-    for (kit::Line* line : {&Line5, &Line6}) line->X1 = Line4.X2, line->Y1 = Line4.Y2;
-    kit::SetArrowHead(Line1, Line2, Line3, kHead);
-    kit::SetArrowHead(Line4, Line5, Line6, kHead);
+    kit::headAtTip(Line4, Line5, Line6, kHead);
   }
-  if (cc < aa && cc < bb) {
-    Line4.X2 = x;
-    Line4.Y2 = y;
-    Label3.Visible = true;
-    kit::placePointLetter(Label3, x, y, kLetterOffset);
-    for (kit::Line* line : {&Line5, &Line6}) line->X1 = Line4.X2, line->Y1 = Line4.Y2;
-    kit::SetArrowHead(Line4, Line5, Line6, kHead);
-  }
+  if (cc < aa && cc < bb) kit::moveTip(Line4, Line5, Line6, kHead, Label3, kLetterOffset, x, y);
 }
 
 void Form1::Picture1_MouseDown(int, int, float x, float y) {
@@ -79,7 +61,7 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
 }
 
 void Form1::Picture1_MouseMove(int button, int, float x, float y) {
-  if (button != kLeftButton || !canDrag()) return;
+  if (button != kit::kLeftButton || !canDrag()) return;
   showEditingScene(false);
   // The letters of a and b trail their shafts by one move: they go where the shafts stood.
   placeVectorLetters();

@@ -8,58 +8,34 @@
 namespace vecadd {
 
 namespace {
-constexpr double kHead = 30;
 constexpr int kGrowthTicks = 120;
 constexpr int kBlinkTicks = 6;  // three times off and on again
 }  // namespace
 
-void Form1::headOfSum() {
-  Line9.X1 = Line7.X2, Line9.Y1 = Line7.Y2;
-  Line8.X1 = Line7.X2, Line8.Y1 = Line7.Y2;
-  jiao = static_cast<float>(kit::shaftAngle(Line7));
-  kit::SetArrowHead(Line7, Line8, Line9, kHead, jiao);
+kit::GrowThenBlink Form1::sum() {
+  return {Line7, Line8, Line9, Timer4, Timer5, n, k, kGrowthTicks, kBlinkTicks};
 }
 
 void Form1::Command2_Click() {
   if (Timer1.Enabled() || Timer2.Enabled() || Timer3.Enabled()) return;
-  Line7.Visible = Line8.Visible = Line9.Visible = true;
   const double ax = Line1.X1, ay = Line1.Y1, cx = Line4.X2, cy = Line4.Y2;
-  Line7.X1 = ax;
-  Line7.X2 = ax;
-  Line7.Y1 = ay;
-  Line7.Y2 = ay;
+  sum().start(ax, ay);
   jiao = cx != ax ? static_cast<float>(std::atan((cy - ay) / (cx - ax))) : 0.0f;
-  Timer5.setEnabled(false);
-  Timer4.setEnabled(true);
 }
 
 void Form1::Timer4_Timer() {
-  ++n;
   // The step follows A and C as they are now, so a drag during the growth bends its course.
   const float dx = static_cast<float>((double(Line4.X2) - Line1.X1) / kGrowthTicks);
   const double dy = (double(Line4.Y2) - Line1.Y1) / kGrowthTicks;
-  Line7.X2 = Line7.X2 + double(dx);
-  Line7.Y2 = Line7.Y2 + dy;
-  if (n == kGrowthTicks) {
-    Timer4.setEnabled(false);
-    Timer5.setEnabled(true);
-    n = 0;
-  }
+  sum().growStep(dx, dy);
   Label6.Visible = true;
   kit::placeVectorLetter(Label6, Line7);
-  headOfSum();
+  kit::headAtTip(Line7, Line8, Line9, kHead, jiao);
 }
 
 void Form1::Timer5_Timer() {
-  ++k;
-  Line7.X2 = Line4.X2;  // the growth may have ended short of C: settle on it
-  Line7.Y2 = Line4.Y2;
-  Line7.Visible = Line8.Visible = Line9.Visible = k % 2 == 0;
-  headOfSum();
-  if (k == kBlinkTicks) {
-    Timer5.setEnabled(false);
-    k = 0;
-  }
+  sum().blinkStep(Line4.X2, Line4.Y2);  // the growth may have ended short of C: settle on it
+  kit::headAtTip(Line7, Line8, Line9, kHead, jiao);
 }
 
 }  // namespace vecadd

@@ -9,13 +9,55 @@
 namespace vecadd {
 
 namespace {
+// Places on the surface, whose y grows upwards.
+struct Point {
+  double x, y;
+};
+constexpr Point kA{149, 818};  // the house: a starts here
+constexpr Point kB{149, 188};  // the shop: b starts here
+// Each point's letter and red mark, shown as the walk reaches the point.
+constexpr Point kLetterOfA{100, 818}, kMarkOfA{142, 818};
+constexpr Point kLetterOfB{100, 230}, kMarkOfB{145, 200};
+constexpr Point kLetterOfC{745, 270}, kMarkOfC{768, 291};  // the school, where b and a+b end
+
+// The first leg: the walker goes down from the house door, and a's tip trails its top edge.
+constexpr Point kWalkerAtHome{83, 980};
+constexpr double kOutOfTheHouse = 800;  // a shows once the walker's top is below this
+constexpr double kAtTheShop = 150;      // and stops growing once the top comes down to this
+constexpr double kTipAboveWalker = 30;
+constexpr double kWalkerPace = 3;  // the walker's descent for every tick
+
+// The second and third legs start from these, and every tick moves a counter on.
+constexpr Point kWalkToSchool{80, 150};  // the walker's place at the shop
+constexpr Point kDirectWalk{147, 800};   // the second walker's place at the house
+constexpr double kSumTailY = 810.6;      // a+b starts just below A
+constexpr double kSumTipStartY = 810;    // and its tip leaves from a little lower still
+constexpr double kEndOfRun = 776;        // the second and third legs end once the tip passes this x
+
 // How far each fixed path rises for every step its counter takes: the sine of the path's angle,
 // whose tangent the lesson gives.
 const double kRiseOfB = std::sin(std::atan(0.157257994));
 const double kRiseOfWalkToSchool = std::sin(std::atan(0.27));
 const double kRiseOfSum = std::sin(std::atan(-1.5));
 const double kRiseOfDirectWalk = std::sin(std::atan(-0.95));
-constexpr double kEndOfRun = 776;  // the second and third legs end once the tip passes this x
+
+// The far ends of each vector's two head lines, from its tip; a head line runs from its far
+// end to the tip. a points down, b to the right, a+b down to the right.
+constexpr Point kHeadOfA[] = {{-7, 33}, {7, 33}};
+constexpr Point kHeadOfB[] = {{-29, 3}, {-27, -12}};
+constexpr Point kHeadOfSum[] = {{-10, 23}, {-25, 5}};
+
+void placeHead(kit::Line& p, kit::Line& q, const Point (&head)[2], double tipX, double tipY) {
+  p.place(tipX + head[0].x, tipY + head[0].y, tipX, tipY);
+  q.place(tipX + head[1].x, tipY + head[1].y, tipX, tipY);
+}
+
+// A letter, a mark or a picture with its top-left corner at a place.
+template <typename Control>
+void placeAt(Control& control, Point at) {
+  control.Left = at.x;
+  control.Top = at.y;
+}
 }  // namespace
 
 void Form1::Command1_Click() {
@@ -24,35 +66,30 @@ void Form1::Command1_Click() {
   Image5.Visible = false;
   for (kit::Line* line : {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6, &Line7, &Line8, &Line9})
     line->Visible = false;
-  Line1.place(149, 818, 149, 818);
+  Line1.place(kA.x, kA.y, kA.x, kA.y);
   for (kit::Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6})
     label->Visible = false;
   if (!Timer1.Enabled()) {
     Timer1.setEnabled(true);
-    Image4.Top = 980;
-    Image4.Left = 83;
+    placeAt(Image4, kWalkerAtHome);
   } else {
     Timer1.setEnabled(false);  // a second press stops the walk where it is
   }
 }
 
 void Form1::Timer1_Timer() {
-  Image4.Top = double(Image4.Top) - 3;
-  if (Image4.Top < 800) {  // the walker has left the house: a comes into view
+  Image4.Top = double(Image4.Top) - kWalkerPace;
+  if (Image4.Top < kOutOfTheHouse) {  // the walker has left the house: a comes into view
     Line1.Visible = Line2.Visible = Line3.Visible = true;
     Shape1.Visible = Label1.Visible = true;
-    Label1.Left = 100;
-    Label1.Top = 818;
-    Shape1.Left = 142;
-    Shape1.Top = 818;
+    placeAt(Label1, kLetterOfA);
+    placeAt(Shape1, kMarkOfA);
   }
-  if (Image4.Top > 150) {
-    Line1.Y2 = double(Image4.Top) + 30;
-    const double hx = Line1.X2, hy = Line1.Y2;
-    Line2.place(hx - 7, hy + 33, hx, hy);
-    Line3.place(hx + 7, hy + 33, hx, hy);
+  if (Image4.Top > kAtTheShop) {
+    Line1.Y2 = double(Image4.Top) + kTipAboveWalker;
+    placeHead(Line2, Line3, kHeadOfA, Line1.X2, Line1.Y2);
   }
-  if (Image4.Top < 151) {
+  if (Image4.Top < kAtTheShop + 1) {  // the walker is at the shop: on to the school
     Timer1.setEnabled(false);
     Timer2.setEnabled(true);
     Shape2.Visible = Label2.Visible = true;
@@ -62,23 +99,12 @@ void Form1::Timer1_Timer() {
 void Form1::Timer2_Timer() {
   s1 += 3;
   s2 += 3.5;
-  Line4.Y1 = 188;
-  Line4.X1 = 149;
-  Line4.Y2 = 188 + s1 * kRiseOfB;
-  Line4.X2 = 149 + s1;
-  const double hx = Line4.X2, hy = Line4.Y2;
-  Line5.X2 = hx, Line5.Y2 = hy;
-  Line5.X1 = hx - 29, Line5.Y1 = hy + 3;
-  Line6.X1 = hx - 27, Line6.Y1 = hy - 12;
-  Line6.X2 = hx, Line6.Y2 = hy;
+  Line4.place(kB.x, kB.y, kB.x + s1, kB.y + s1 * kRiseOfB);
+  placeHead(Line5, Line6, kHeadOfB, Line4.X2, Line4.Y2);
   Line4.Visible = Line5.Visible = Line6.Visible = true;
-  Label2.Left = 100;
-  Label2.Top = 230;
-  Shape2.Left = 145;
-  Shape2.Top = 200;
-  Image4.Left = 80 + s2;
-  Image4.Top = 150 + s2 * kRiseOfWalkToSchool;
-  Image4.Refresh();
+  placeAt(Label2, kLetterOfB);
+  placeAt(Shape2, kMarkOfB);
+  placeAt(Image4, {kWalkToSchool.x + s2, kWalkToSchool.y + s2 * kRiseOfWalkToSchool});
   if (Line4.X2 > kEndOfRun) {
     s1 = 0;
     s2 = 0;
@@ -92,23 +118,12 @@ void Form1::Timer3_Timer() {
   Image5.Visible = true;
   s3 += 3;
   s4 += 3.2;
-  Line7.Y1 = 810.6;
-  Line7.X1 = 149;
-  Line7.X2 = 149 + s3;
-  Line7.Y2 = 810 + s3 * kRiseOfSum;
-  const double hx = Line7.X2, hy = Line7.Y2;
-  Line8.X2 = hx, Line8.Y2 = hy;
-  Line8.X1 = hx - 10, Line8.Y1 = hy + 23;
-  Line9.X1 = hx - 25, Line9.Y1 = hy + 5;
-  Line9.X2 = hx, Line9.Y2 = hy;
+  Line7.place(kA.x, kSumTailY, kA.x + s3, kSumTipStartY + s3 * kRiseOfSum);
+  placeHead(Line8, Line9, kHeadOfSum, Line7.X2, Line7.Y2);
   Line7.Visible = Line8.Visible = Line9.Visible = true;
-  Label3.Left = 745;
-  Label3.Top = 270;
-  Shape3.Left = 768;
-  Shape3.Top = 291;
-  Image5.Left = 147 + s4;
-  Image5.Top = 800 + s4 * kRiseOfDirectWalk;
-  Image5.Refresh();
+  placeAt(Label3, kLetterOfC);
+  placeAt(Shape3, kMarkOfC);
+  placeAt(Image5, {kDirectWalk.x + s4, kDirectWalk.y + s4 * kRiseOfDirectWalk});
   if (Line7.X2 > kEndOfRun) {
     Timer3.setEnabled(false);
     s3 = 0;

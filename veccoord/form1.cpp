@@ -4,7 +4,6 @@
 #include "kit/arrow.h"
 #include "kit/axes.h"
 #include "kit/design.h"
-#include "kit/numtext.h"
 
 namespace veccoord {
 
@@ -12,7 +11,6 @@ using kit::colors::kDarkBlue;
 using kit::colors::kRed;
 
 namespace {
-constexpr double kHead = 0.3;  // arrowhead length in surface units
 constexpr kit::Color kBlue = 0xFF0000;
 constexpr kit::Color kMagenta = 0xFF00FF;
 }  // namespace
@@ -174,25 +172,15 @@ void Form1::Form_Load() {
 void Form1::Timer1_Timer() {
   kit::drawCoordinateAxes(Picture1);
 
-  Line1.place(0, 0, 3, 5);  // b = (3, 5)
-  Line4.place(0, 0, 6, 2);  // a = (6, 2)
-  Line2.X1 = Line1.X2, Line2.Y1 = Line1.Y2;
-  Line3.X1 = Line1.X2, Line3.Y1 = Line1.Y2;
-  Line5.X1 = Line4.X2, Line5.Y1 = Line4.Y2;
-  Line6.X1 = Line4.X2, Line6.Y1 = Line4.Y2;
-  const double angleOfB = kit::shaftAngle(Line1), angleOfA = kit::shaftAngle(Line4);
+  Line1.place(0, 0, 3, 5);       // b = (3, 5)
+  Line4.place(0, 0, 6, 2);       // a = (6, 2)
   Label1.Left = Line1.X2 - 0.4;  // up and to the left of B
   Label1.Top = Line1.Y2 + 0.4;
   Label2.Left = Line4.X2;  // just below A
   Label2.Top = Line4.Y2 - 0.2;
-  Label12.Left = Line4.X2 / 2.0;
-  Label12.Top = Line4.Y2 / 2.0;
-  Label13.Left = Line1.X2 / 2.0;
-  Label13.Top = Line1.Y2 / 2.0;
-  kit::SetArrowHead(Line1, Line2, Line3, kHead, angleOfB);
-  kit::SetArrowHead(Line4, Line5, Line6, kHead, angleOfA);
-  Label1.Caption = kit::pointCaption("B", Line1.X2, Line1.Y2);
-  Label2.Caption = kit::pointCaption("A", Line4.X2, Line4.Y2);
+  kit::headAtTip(Line1, Line2, Line3, kHead);
+  kit::headAtTip(Line4, Line5, Line6, kHead);
+  refreshLetters();
   Timer1.setEnabled(false);
 }
 

@@ -6,8 +6,11 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/growblink.h"
 
 namespace veccoord {
+
+inline constexpr double kHead = 0.3;  // arrowhead length in surface units
 
 class Form1 : public kit::Form {
  public:
@@ -105,9 +108,12 @@ class Form1 : public kit::Form {
   void connectHandlers();
   // True, after telling the pupil, while the sum a + b = OM is not drawn: hidden, or growing.
   bool refuseBeforeSum();
-  // Press and drag share the refresh of the letters and the move of the nearer tip.
+  // The captions B(…), A(…) and the letters a, b for the tips as they stand; the start-up, the
+  // press and the drag share it, and the press and drag share the move of the nearer tip.
   void refreshLetters();
   void moveNearerTip(float x, float y);
+  // The sum a + b = OM, grown by Timer6 and blinked by Timer7.
+  kit::GrowThenBlink sum();
 };
 
 }  // namespace veccoord

@@ -2,27 +2,15 @@
 // nearer of the tips A and B to the pointer; a tie moves neither. A press also clears what
 // the demonstrations left on the surface and stops the decompositions; the translation and
 // the sum run on with the vectors as they are at each tick.
-#include <cmath>
-
 #include "form1.h"
 #include "kit/arrow.h"
 #include "kit/numtext.h"
+#include "kit/pointer.h"
 
 namespace veccoord {
 
 namespace {
-constexpr double kHead = 0.3;
 constexpr double kLetterOffset = 0.4;  // a moved tip's caption hangs this far to its left
-constexpr int kLeftButton = 1;
-
-// Puts a tip at the pointer, with its head and its caption's place.
-void moveTip(kit::Line& shaft, kit::Line& p, kit::Line& q, kit::Label& caption, float x, float y) {
-  caption.Visible = true;
-  shaft.X2 = x;
-  shaft.Y2 = y;
-  kit::placePointLetter(caption, x, y, kLetterOffset);
-  kit::headAtTip(shaft, p, q, kHead);
-}
 
 }  // namespace
 
@@ -38,13 +26,10 @@ void Form1::refreshLetters() {
 }
 
 void Form1::moveNearerTip(float x, float y) {
-  const auto distance = [x, y](double px, double py) {
-    return std::sqrt((x - px) * (x - px) + (y - py) * (y - py));
-  };
-  aa = distance(Line1.X2, Line1.Y2);
-  bb = distance(Line4.X2, Line4.Y2);
-  if (aa < bb) moveTip(Line1, Line2, Line3, Label1, x, y);
-  if (bb < aa) moveTip(Line4, Line5, Line6, Label2, x, y);
+  aa = kit::pointerDistance(x, y, Line1.X2, Line1.Y2);
+  bb = kit::pointerDistance(x, y, Line4.X2, Line4.Y2);
+  if (aa < bb) kit::moveTip(Line1, Line2, Line3, kHead, Label1, kLetterOffset, x, y);
+  if (bb < aa) kit::moveTip(Line4, Line5, Line6, kHead, Label2, kLetterOffset, x, y);
 }
 
 void Form1::Picture1_MouseDown(int, int, float x, float y) {
@@ -64,7 +49,7 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
 }
 
 void Form1::Picture1_MouseMove(int button, int, float x, float y) {
-  if (button != kLeftButton) return;
+  if (button != kit::kLeftButton) return;
   for (kit::Line* line : {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6}) line->Visible = true;
   Line7.Visible = Line8.Visible = Line9.Visible = false;
   Label1.Visible = Label2.Visible = true;

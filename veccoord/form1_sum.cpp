@@ -9,7 +9,6 @@
 namespace veccoord {
 
 namespace {
-constexpr double kHead = 0.3;
 constexpr int kSteps = 120;
 constexpr float kStepsF = 120.0f;  // steps are worked out in single precision
 constexpr int kBlinks = 4;         // hidden, shown, hidden, shown
@@ -88,6 +87,10 @@ void Form1::Timer5_Timer() {
   }
 }
 
+kit::GrowThenBlink Form1::sum() {
+  return {Line7, Line8, Line9, Timer6, Timer7, count6, count7, kSteps, kBlinks};
+}
+
 void Form1::Command3_Click() {
   Line7.place(0, 0, 0, 0);
   showArrow(Line7, Line8, Line9, true);
@@ -95,34 +98,20 @@ void Form1::Command3_Click() {
 }
 
 void Form1::Timer6_Timer() {
-  ++count6;
   const float dx = (Line4.X2 + Line1.X2) / kStepsF, dy = (Line4.Y2 + Line1.Y2) / kStepsF;
-  Line7.X2 = Line7.X2 + dx;
-  Line7.Y2 = Line7.Y2 + dy;
+  sum().growStep(dx, dy);
   Label3.Left = Line7.X2;
   Label3.Top = Line7.Y2;
   Label3.Visible = true;
   Label11.Top = Line7.Y2 / 2.0;
   Label11.Left = Line7.X2 / 2.0;
   Label11.Visible = true;
-  if (count6 == kSteps) {
-    Timer6.setEnabled(false);
-    Timer7.setEnabled(true);
-    count6 = 0;
-  }
   kit::headAtTip(Line7, Line8, Line9, kHead);
 }
 
 void Form1::Timer7_Timer() {
-  ++count7;
-  showArrow(Line7, Line8, Line9, count7 % 2 == 0);
-  Line7.X2 = Line1.X2 + Line4.X2;
-  Line7.Y2 = Line1.Y2 + Line4.Y2;
+  sum().blinkStep(Line1.X2 + Line4.X2, Line1.Y2 + Line4.Y2);
   kit::headAtTip(Line7, Line8, Line9, kHead);
-  if (count7 == kBlinks) {
-    Timer7.setEnabled(false);
-    count7 = 0;
-  }
 }
 
 }  // namespace veccoord

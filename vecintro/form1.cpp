@@ -79,20 +79,20 @@ void Form1::describeSurface() {
   Image1.widthTwips = 692 * kit::kTwipsPerPixel;
   Image1.heightTwips = 41 * kit::kTwipsPerPixel;
 
-  Line1.place(1200, 1800, 2640, 1800);
+  Line1.place(kHookX, kHookY, 2640, kHookY);
   Line2.place(2680, 1805, 2520, 1725);
-  Line3.place(2680, 1800, 2520, 1880);
+  Line3.place(2680, kHookY, 2520, 1880);
   for (kit::Line* line : {&Line1, &Line2, &Line3}) {
     line->color = kRed;
     line->Visible = true;
   }
-  Line4.place(1200, 1800, 2520, 1800);
+  Line4.place(kHookX, kHookY, 2520, kHookY);
   Line4.dotted = true;
   Line4.Visible = false;
 
   Label4.Caption = "F=100N";
-  Label4.Left = 2880;
-  Label4.Top = 1680;
+  Label4.Left = kForceLabelLeft;
+  Label4.Top = kForceLabelTop;
   Label4.font = {kit::faces::kSong, 9};
   Label4.color = kit::colors::kWindowText;
 }

@@ -12,6 +12,8 @@ namespace vecintro {
 // The hook point H, the middle of the cart's front face at the start, where the force acts;
 // surface twips, y growing downwards.
 inline constexpr double kHookX = 1200, kHookY = 1800;
+// Where the label "F=100N" rests beside the level force, at the start and after a reset.
+inline constexpr double kForceLabelLeft = 2880, kForceLabelTop = 1680;
 
 class Form1 : public kit::Form {
  public:

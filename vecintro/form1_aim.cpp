@@ -4,26 +4,27 @@
 #include <cmath>
 
 #include "form1.h"
+#include "kit/angle.h"
 #include "kit/numtext.h"
+#include "kit/pointer.h"
 
 namespace vecintro {
 
 namespace {
-constexpr int kLeftButton = 1;
-constexpr double kPi = 3.14159;        // the lesson's own pi, for the head's half-angle
-constexpr double kFullTurn = 6.28318;  // and its full turn, for the arc below the ground
-constexpr double kDegreesPerRadian = 57.3;
+constexpr double kFullTurn = 2 * kit::kPi;  // the lesson's full turn, for the arc below the ground
 constexpr double kArcRadius = 200;
 constexpr double kHeadLength = 200;
 // The tip runs on an ellipse round H: a horizontal force is drawn longer than a vertical one.
 constexpr double kReachAcross = 1500, kReachUp = 1200;
+constexpr double kLevelTipX = kHookX + kReachAcross;  // the tip of a level force
+constexpr double kLevelHeadSpread = 110;  // a reset's head lines end this far off the shaft
 }  // namespace
 
 void Form1::aimForce() {
   const double tipX = kHookX + kReachAcross * std::cos(jiaodu);
   const double tipY = kHookY - kReachUp * std::sin(jiaodu);
   Line1.place(kHookX, kHookY, tipX, tipY);
-  const double spread = kPi / 7;
+  const double spread = kit::kPi / 7;  // the head's half-angle
   Line2.place(tipX, tipY, tipX - kHeadLength * std::cos(jiaodu - spread),
               tipY + kHeadLength * std::sin(jiaodu - spread));
   Line3.place(tipX, tipY, tipX - kHeadLength * std::cos(jiaodu + spread),
@@ -36,14 +37,14 @@ void Form1::resetForce() {
   Picture1.Cls();
   Image2.Left = 0;
   jiaodu = 0;
-  Line1.place(1200, 1800, 2700, 1800);
-  Line2.place(2700, 1800, 2500, 1910);
-  Line3.place(2700, 1800, 2500, 1690);
+  Line1.place(kHookX, kHookY, kLevelTipX, kHookY);
+  Line2.place(kLevelTipX, kHookY, kLevelTipX - kHeadLength, kHookY + kLevelHeadSpread);
+  Line3.place(kLevelTipX, kHookY, kLevelTipX - kHeadLength, kHookY - kLevelHeadSpread);
   Text1.setText(" :00");
   Text2.setText("00");
   Text3.setText("00:");
-  Label4.Top = 1680;
-  Label4.Left = 2880;
+  Label4.Top = kForceLabelTop;
+  Label4.Left = kForceLabelLeft;
 }
 
 void Form1::markAngle(float y) {
@@ -52,19 +53,19 @@ void Form1::markAngle(float y) {
     Picture1.Circle(kHookX, kHookY, kArcRadius, std::nullopt, 0, jiaodu);
     Picture1.PSet(kHookX + 300 * std::cos(2 * jiaodu / 3), kHookY - 300 * std::sin(jiaodu),
                   kit::colors::kWhite);
-    Picture1.Print("α=" + kit::shortText(jiaodu * kDegreesPerRadian) + "°");
+    Picture1.Print("α=" + kit::shortText(jiaodu * kit::kDegreesPerRadian) + "°");
   }
   if (y > kHookY && jiaodu != 0) {  // pulling downwards: the arc runs up to the ground direction
     Picture1.Cls();
     Picture1.Circle(kHookX, kHookY, kArcRadius, std::nullopt, jiaodu + kFullTurn, kFullTurn);
     Picture1.PSet(kHookX + 240 * std::cos(jiaodu / 3), kHookY - 300 * std::sin(jiaodu / 2),
                   kit::colors::kWhite);
-    Picture1.Print("α=" + kit::shortText(std::abs(jiaodu * kDegreesPerRadian)) + "°");
+    Picture1.Print("α=" + kit::shortText(std::abs(jiaodu * kit::kDegreesPerRadian)) + "°");
   }
 }
 
 void Form1::showReferenceLine() {
-  Line4.place(1200, 1800, 2700, 1800);
+  Line4.place(kHookX, kHookY, kLevelTipX, kHookY);
   Line4.Visible = true;
 }
 
@@ -84,7 +85,7 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
 }
 
 void Form1::Picture1_MouseMove(int button, int, float x, float y) {
-  if (x <= kHookX || button != kLeftButton) return;  // a drag left of H leaves the force as is
+  if (x <= kHookX || button != kit::kLeftButton) return;  // a drag left of H leaves the force as is
   Text4.Visible = false;
   jiaodu = std::atan((kHookY - y) / (x - kHookX));
   Image2.Left = 0;

@@ -4,16 +4,18 @@
 #include <cmath>
 
 #include "form1.h"
+#include "kit/angle.h"
 #include "kit/numtext.h"
 
 namespace vecintro {
 
 namespace {
 constexpr float kTimeStep = 0.07f;
-constexpr double kDegreesPerRadian = 57.3;
 constexpr double kFarEnd = 8200;  // the cart's left edge past this: its right edge is near the
                                   // right edge of the surface
 constexpr double kLineHeight = 300;
+// The first result line starts here on the window, just below the surface (3135 high).
+constexpr double kResultLeft = 300, kFirstResultTop = 3200;
 }  // namespace
 
 void Form1::Command1_Click() {
@@ -45,7 +47,7 @@ void Form1::endRun() {
   Text4.Visible = true;
   Height = Height + kLineHeight;
   // Lines are placed by the count of presses, so a paused run leaves a gap above its line.
-  window().PSet(300, 3200 + kLineHeight * (n - 1), kit::colors::kRed);
+  window().PSet(kResultLeft, kFirstResultTop + kLineHeight * (n - 1), kit::colors::kRed);
   window().Print(resultLine());
 }
 
@@ -54,7 +56,7 @@ std::string Form1::resultLine() const {
   // A level pull shows as the one character 0: more blanks line it up with four-character angles.
   const bool level = jiaodu == 0 && oneDigit;
   return "第" + kit::fullText(n) + "次:" + (oneDigit ? "     " : "    ") + "角度：" +
-         kit::shortText(jiaodu * kDegreesPerRadian) + (level ? "°    " : "° ") + "      " +
+         kit::shortText(jiaodu * kit::kDegreesPerRadian) + (level ? "°    " : "° ") + "      " +
          "时间:" + Text3.Text() + Text2.Text() + Text1.Text();
 }
 

@@ -11,10 +11,6 @@ namespace vecscale {
 using kit::colors::kDarkBlue;
 using kit::colors::kRed;
 
-namespace {
-constexpr double kHead = 0.3;  // arrowhead length in surface units
-}
-
 Form2::Form2() : kit::Form("用向量的坐标进行向量的线性运算", 9405, 7305) {
   describeWindow();
   describeSurface();
@@ -114,12 +110,10 @@ void Form2::Timer1_Timer() {
   Label8.Left = 3.0 / 2;
   Label8.Top = 2.0 / 2;
   Label8.Visible = true;
-  Line2.X1 = Line1.X2, Line2.Y1 = Line1.Y2;
-  Line3.X1 = Line1.X2, Line3.Y1 = Line1.Y2;
   Line1.Visible = Line2.Visible = Line3.Visible = true;
-  Label1.Left = Line1.X2 - 0.4;
+  Label1.Left = Line1.X2 - 0.4;  // up and to the left of A
   Label1.Top = Line1.Y2 + 0.4;
-  kit::SetArrowHead(Line1, Line2, Line3, kHead);
+  kit::headAtTip(Line1, Line2, Line3, kHead);
   Label1.Caption = kit::pointCaption("A", Line1.X2, Line1.Y2);
   Timer1.setEnabled(false);
 }

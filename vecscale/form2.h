@@ -5,8 +5,11 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/growblink.h"
 
 namespace vecscale {
+
+inline constexpr double kHead = 0.3;  // arrowhead length in surface units
 
 class Form2 : public kit::Form {
  public:
@@ -72,6 +75,8 @@ class Form2 : public kit::Form {
   void moveTip(float x, float y);
   // True, after telling the pupil, when λ would carry λa beyond what a coordinate can hold.
   bool refuseHugeMultiple(double multiple);
+  // The multiple λa, grown by Timer6 and blinked by Timer7.
+  kit::GrowThenBlink multipleArrow();
 };
 
 }  // namespace vecscale

@@ -3,23 +3,17 @@
 #include "form2.h"
 #include "kit/arrow.h"
 #include "kit/numtext.h"
+#include "kit/pointer.h"
 
 namespace vecscale {
 
 namespace {
-constexpr double kHead = 0.3;
-constexpr int kLeftButton = 1;
-}  // namespace
+constexpr double kLetterOffset = 0.4;  // the caption of A hangs this far to its left
+}
 
 void Form2::moveTip(float x, float y) {
   Label1.Caption = kit::pointCaption("A", x, y);
-  Line1.X2 = x;
-  Line1.Y2 = y;
-  Label1.Left = x - 0.4;
-  Label1.Top = y;
-  Line2.X1 = Line1.X2, Line2.Y1 = Line1.Y2;
-  Line3.X1 = Line1.X2, Line3.Y1 = Line1.Y2;
-  kit::SetArrowHead(Line1, Line2, Line3, kHead);
+  kit::moveTip(Line1, Line2, Line3, kHead, Label1, kLetterOffset, x, y);
 }
 
 void Form2::showTipOnly(bool press) {
@@ -42,7 +36,7 @@ void Form2::Picture1_MouseDown(int, int, float x, float y) {
 }
 
 void Form2::Picture1_MouseMove(int button, int, float x, float y) {
-  if (button != kLeftButton) return;
+  if (button != kit::kLeftButton) return;
   showTipOnly(false);
   // The letter goes to the middle of a as it stood before this move, trailing the tip.
   Label8.Left = Line1.X2 / 2.0;

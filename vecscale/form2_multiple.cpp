@@ -11,7 +11,6 @@
 namespace vecscale {
 
 namespace {
-constexpr double kHead = 0.3;
 constexpr int kEnter = 13;
 constexpr int kGrowthTicks = 100;
 constexpr int kBlinkTicks = 4;
@@ -47,18 +46,14 @@ void Form2::Command1_Click() {
 
 void Form2::Text1_KeyDown(int keyCode) {
   if (keyCode != kEnter) return;
-  const std::optional<double> multiple = kit::toNumber(Text1.Text());
-  if (multiple) {
-    if (refuseHugeMultiple(*multiple)) return;
-    beishu = *multiple;
-    Command1_Click();
-  } else if (!Text1.Text().empty()) {
+  // Enter presses the button, which reads the box itself; only a text that is no number gets
+  // a message of its own.
+  if (!Text1.Text().empty() && !kit::isNumeric(Text1.Text())) {
     Text1.setText("");
     MsgBox("只能输入数字");
-  } else {
-    beishu = 0;
-    Command1_Click();
+    return;
   }
+  Command1_Click();
 }
 
 void Form2::Text1_Change() {
@@ -71,12 +66,14 @@ void Form2::Text1_Change() {
   }
 }
 
+kit::GrowThenBlink Form2::multipleArrow() {
+  return {Line7, Line8, Line9, Timer6, Timer7, count6, count7, kGrowthTicks, kBlinkTicks};
+}
+
 void Form2::Timer6_Timer() {
-  ++count6;
-  const double dx = double(Line1.X2) * beishu / 100;
-  const double dy = double(Line1.Y2) * beishu / 100;
-  Line7.X2 = Line7.X2 + dx;
-  Line7.Y2 = Line7.Y2 + dy;
+  const double dx = double(Line1.X2) * beishu / kGrowthTicks;
+  const double dy = double(Line1.Y2) * beishu / kGrowthTicks;
+  multipleArrow().growStep(dx, dy);
   Label3.Left = Line7.X2;
   Label3.Top = Line7.Y2;
   Label3.Visible = true;
@@ -85,32 +82,15 @@ void Form2::Timer6_Timer() {
   Label9.Top = Line7.Y2 / 2.0;
   Label9.Caption = kit::fullText(beishu) + "a";
   Label9.Visible = true;
-  Line7.Visible = Line8.Visible = Line9.Visible = true;
-  if (count6 == kGrowthTicks) {
-    Timer6.setEnabled(false);
-    Timer7.setEnabled(true);
-    count6 = 0;
-  }
-  Line8.X1 = Line7.X2, Line8.Y1 = Line7.Y2;
-  Line9.X1 = Line7.X2, Line9.Y1 = Line7.Y2;
-  kit::SetArrowHead(Line7, Line8, Line9, kHead);
+  Line7.Visible = Line8.Visible = Line9.Visible = true;  // again, should a press have hidden it
+  kit::headAtTip(Line7, Line8, Line9, kHead);
 }
 
 void Form2::Timer7_Timer() {
-  ++count7;
-  const bool shown = count7 % 2 == 0;
-  Line7.Visible = Line8.Visible = Line9.Visible = shown;
   const double mx = double(Line1.X2) * beishu, my = double(Line1.Y2) * beishu;
-  Line7.X2 = mx;
-  Line7.Y2 = my;
-  Line8.X1 = Line7.X2, Line8.Y1 = Line7.Y2;
-  Line9.X1 = Line7.X2, Line9.Y1 = Line7.Y2;
+  multipleArrow().blinkStep(mx, my);
   Label3.Caption = "M(" + kit::shortText(mx) + "," + kit::shortText(my) + ")";
-  kit::SetArrowHead(Line7, Line8, Line9, kHead);
-  if (count7 == kBlinkTicks) {
-    Timer7.setEnabled(false);
-    count7 = 0;
-  }
+  kit::headAtTip(Line7, Line8, Line9, kHead);
 }
 
 void Form2::Command2_Click() {
@@ -128,8 +108,8 @@ void Form2::Command2_Click() {
 
 void Form2::Timer8_Timer() {
   ++count8;
-  Line18.Y2 = Line18.Y2 - Line1.Y2 / 100.0;
-  Line19.Y2 = Line19.Y2 - Line7.Y2 / 100.0;
+  Line18.Y2 = Line18.Y2 - Line1.Y2 / double(kProjectionTicks);
+  Line19.Y2 = Line19.Y2 - Line7.Y2 / double(kProjectionTicks);
   if (count8 == kProjectionTicks) {
     Timer8.setEnabled(false);
     Label5.Left = Line1.X2 - 0.1;
@@ -156,8 +136,8 @@ void Form2::Command3_Click() {
 
 void Form2::Timer9_Timer() {
   ++count9;
-  Line20.X2 = Line20.X2 - Line1.X2 / 100.0;
-  Line21.X2 = Line21.X2 - Line7.X2 / 100.0;
+  Line20.X2 = Line20.X2 - Line1.X2 / double(kProjectionTicks);
+  Line21.X2 = Line21.X2 - Line7.X2 / double(kProjectionTicks);
   if (count9 == kProjectionTicks) {
     Timer9.setEnabled(false);
     Label6.Top = Line7.Y2 + 0.2;

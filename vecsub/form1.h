@@ -6,8 +6,11 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/growblink.h"
 
 namespace vecsub {
+
+inline constexpr double kHead = 30;  // arrowhead length in surface units
 
 class Form1 : public kit::Form {
  public:
@@ -65,8 +68,6 @@ class Form1 : public kit::Form {
   // Press and drag share the reset of the scene and the move of the nearest point.
   void showEditingScene(bool press);
   void moveNearestPoint(float x, float y);
-  // Puts the tip of a (A) or of b (B) at the pointer with its letter and head.
-  void moveTip(kit::Line& shaft, kit::Line& p, kit::Line& q, kit::Label& letter, float x, float y);
   void placeVectorLetters();
   // One construction: the difference arrow grows from `from` towards `to`, then blinks.
   struct Construction {
@@ -74,18 +75,14 @@ class Form1 : public kit::Form {
     kit::Line& to;    // shaft whose tip the difference points at
     kit::Label& letter;
     kit::Label& otherLetter;
-    kit::Timer& growth;
-    kit::Timer& blink;
-    int& grown;
-    int& blinked;
+    kit::GrowThenBlink arrow;
   };
+  kit::GrowThenBlink redArrow(kit::Timer& growth, kit::Timer& blink, int& grown, int& blinked);
   Construction aMinusB();
   Construction bMinusA();
   void start(const Construction& c, const kit::Timer& otherGrowth, const kit::Timer& otherBlink);
   void grow(const Construction& c);
   void blink(const Construction& c);
-  // Starts the head lines at the tip and turns the head for the shaft as it now stands.
-  void headOfDifference();
 };
 
 }  // namespace vecsub

@@ -8,67 +8,44 @@
 namespace vecsub {
 
 namespace {
-constexpr double kHead = 30;
 constexpr int kGrowthTicks = 120;
 constexpr int kBlinkTicks = 6;  // hidden on odd counts, shown on even ones: ends shown
 }  // namespace
 
+// Both constructions draw with the one red arrow, Line7 with its head Line8 and Line9.
+kit::GrowThenBlink Form1::redArrow(kit::Timer& growth, kit::Timer& blink, int& grown,
+                                   int& blinked) {
+  return {Line7, Line8, Line9, growth, blink, grown, blinked, kGrowthTicks, kBlinkTicks};
+}
+
 Form1::Construction Form1::aMinusB() {
-  return {Line4, Line1, Label7, Label6, Timer1, Timer2, count1, count2};
+  return {Line4, Line1, Label7, Label6, redArrow(Timer1, Timer2, count1, count2)};
 }
 
 Form1::Construction Form1::bMinusA() {
-  return {Line1, Line4, Label6, Label7, Timer4, Timer5, count4, count5};
-}
-
-void Form1::headOfDifference() {
-  Line9.X1 = Line7.X2, Line9.Y1 = Line7.Y2;
-  Line8.X1 = Line7.X2, Line8.Y1 = Line7.Y2;
-  jiao = static_cast<float>(kit::shaftAngle(Line7));
-  kit::SetArrowHead(Line7, Line8, Line9, kHead, jiao);
+  return {Line1, Line4, Label6, Label7, redArrow(Timer4, Timer5, count4, count5)};
 }
 
 void Form1::start(const Construction& c, const kit::Timer& otherGrowth,
                   const kit::Timer& otherBlink) {
   if (otherGrowth.Enabled() || otherBlink.Enabled()) return;
-  Line7.Visible = Line8.Visible = Line9.Visible = true;
   c.otherLetter.Visible = false;
-  // The counters are kept: a press during a run shortens the rest of it.
-  Line7.X1 = c.from.X2;
-  Line7.X2 = c.from.X2;
-  Line7.Y1 = c.from.Y2;
-  Line7.Y2 = c.from.Y2;
-  c.blink.setEnabled(false);
-  c.growth.setEnabled(true);
+  c.arrow.start(c.from.X2, c.from.Y2);
 }
 
 void Form1::grow(const Construction& c) {
-  ++c.grown;
   // The step follows A and B as they are now, so a drag during the growth bends its course.
   const double dx = (double(c.to.X2) - c.from.X2) / kGrowthTicks;
   const double dy = (double(c.to.Y2) - c.from.Y2) / kGrowthTicks;
-  Line7.X2 = Line7.X2 + dx;
-  Line7.Y2 = Line7.Y2 + dy;
-  if (c.grown == kGrowthTicks) {
-    c.growth.setEnabled(false);
-    c.blink.setEnabled(true);
-    c.grown = 0;
-  }
+  c.arrow.growStep(dx, dy);
   c.letter.Visible = true;
   kit::placeVectorLetter(c.letter, Line7);
-  headOfDifference();
+  kit::headAtTip(Line7, Line8, Line9, kHead, jiao);
 }
 
 void Form1::blink(const Construction& c) {
-  ++c.blinked;
-  Line7.X2 = c.to.X2;  // the growth may have ended short of the target: settle on it
-  Line7.Y2 = c.to.Y2;
-  Line7.Visible = Line8.Visible = Line9.Visible = c.blinked % 2 == 0;
-  headOfDifference();
-  if (c.blinked == kBlinkTicks) {
-    c.blink.setEnabled(false);
-    c.blinked = 0;
-  }
+  c.arrow.blinkStep(c.to.X2, c.to.Y2);  // the growth may have ended short of the target
+  kit::headAtTip(Line7, Line8, Line9, kHead, jiao);
 }
 
 void Form1::Command1_Click() {

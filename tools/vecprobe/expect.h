@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "kit/controls.h"
 
@@ -24,13 +25,13 @@ inline void expectHead(const kit::Line& shaft, const kit::Line& p, const kit::Li
   const double back = std::atan2(double(shaft.Y1) - hy, double(shaft.X1) - hx);
   const double spread = spreadDegrees / 180.0 * 3.14159;
   const auto turn = [&](const kit::Line& line) {
-    EXPECT_EQ(float(line.X1), float(hx));
-    EXPECT_EQ(float(line.Y1), float(hy));
-    EXPECT_NEAR(std::hypot(line.X2 - hx, line.Y2 - hy), length, length * 1e-4);
-    return std::remainder(std::atan2(line.Y2 - hy, line.X2 - hx) - back, 2 * M_PI);
+    EXPECT_EQ(float(line.X1), float(hx)) << line.name();
+    EXPECT_EQ(float(line.Y1), float(hy)) << line.name();
+    EXPECT_NEAR(std::hypot(line.X2 - hx, line.Y2 - hy), length, length * 1e-4) << line.name();
+    return std::remainder(std::atan2(line.Y2 - hy, line.X2 - hx) - back, 2 * std::numbers::pi);
   };
-  EXPECT_NEAR(turn(p), spread, 1e-4);
-  EXPECT_NEAR(turn(q), -spread, 1e-4);
+  EXPECT_NEAR(turn(p), spread, 1e-4) << p.name();
+  EXPECT_NEAR(turn(q), -spread, 1e-4) << q.name();
 }
 
 }  // namespace probe

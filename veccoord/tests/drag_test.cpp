@@ -2,6 +2,7 @@
 // letters read the tips after every event, a press clears the demonstrations, far-away tips
 // stay finite.
 #include <cfloat>
+#include <cmath>
 
 #include "kit/numtext.h"
 #include "scenario.h"

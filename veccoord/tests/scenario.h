@@ -1,10 +1,10 @@
 // A started window of the coordinate lesson, driven by driver commands, for the scenario tests.
 #pragma once
 
-#include <cmath>
 #include <string>
 #include <vector>
 
+#include "tools/vecprobe/expect.h"
 #include "tools/vecprobe/scenario.h"
 #include "veccoord/form1.h"
 
@@ -32,12 +32,5 @@ inline void expectLine(const kit::Line& line, float x1, float y1, float x2, floa
 // Head lines that start at the tip and reach 0.3 back along a slanted shaft, turned 25 degrees
 // to either side of it.
 inline void expectHead(const kit::Line& shaft, const kit::Line& p, const kit::Line& q) {
-  const double hx = shaft.X2, hy = shaft.Y2;
-  const double back = std::atan2(double(shaft.Y1) - hy, double(shaft.X1) - hx);
-  for (const auto& [line, turn] : {std::pair{&p, 25.0}, {&q, -25.0}}) {
-    EXPECT_TRUE(line->X1 == float(hx) && line->Y1 == float(hy)) << line->name();
-    EXPECT_NEAR(std::hypot(line->X2 - hx, line->Y2 - hy), 0.3, 1e-5) << line->name();
-    const double angle = std::atan2(line->Y2 - hy, line->X2 - hx) - back;
-    EXPECT_NEAR(std::remainder(angle, 2 * M_PI), turn / 180 * 3.14159, 1e-4) << line->name();
-  }
+  probe::expectHead(shaft, p, q, 0.3);
 }
