@@ -1,9 +1,10 @@
-// Shortest round-trip numbers come from std::to_chars.
+// Shortest round-trip numbers come from the portable std::to_chars look-alike.
 #include "json.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "numconv.h"
 
 namespace kit {
 namespace {
@@ -11,9 +12,7 @@ namespace {
 template <typename T>
 std::string shortestNumber(T value) {
   if (!std::isfinite(value)) return "null";
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return shortestText(value);
 }
 
 }  // namespace

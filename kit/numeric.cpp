@@ -1,11 +1,12 @@
-// A hand-written scanner for the number grammar, then from_chars on the checked text, which
+// A hand-written scanner for the number grammar, then fromChars on the checked text, which
 // does not depend on the C locale's decimal point.
 #include "numeric.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
+
+#include "numconv.h"
 
 namespace kit {
 namespace {
@@ -78,10 +79,10 @@ std::optional<double> toNumber(std::string_view text) {
     number.remove_prefix(1);
   }
   double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto [end, error] = fromChars(number.data(), number.data() + number.size(), value);
   (void)end;
   if (error == std::errc::result_out_of_range) {
-    // from_chars leaves the value alone here: tell overflow from underflow by magnitude.
+    // fromChars leaves the value alone here: tell overflow from underflow by magnitude.
     value = decimalMagnitude(number) > 0 ? HUGE_VAL : 0.0;
   }
   return negative ? -value : value;

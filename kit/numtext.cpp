@@ -1,10 +1,11 @@
-// Plain decimal formatting from the digits of the exponent form, which to_chars gives
+// Plain decimal formatting from the digits of the exponent form, which scientificText gives
 // without regard to the C locale (a window toolkit may switch it to one with a decimal comma).
 #include "numtext.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
+
+#include "numconv.h"
 
 namespace kit {
 namespace {
@@ -12,10 +13,7 @@ namespace {
 std::string plainDecimal(double value, int significantDigits) {
   if (!std::isfinite(value)) return "0";  // never stored in a control, but keep the text sane
   if (value == 0.0) return "0";
-  char buffer[64];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                     std::chars_format::scientific, significantDigits - 1);
-  std::string text(buffer, written.ptr);
+  std::string text = scientificText(value, significantDigits - 1);
   const bool negative = text[0] == '-';
   if (negative) text.erase(0, 1);
   const std::size_t e = text.find('e');

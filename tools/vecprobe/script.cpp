@@ -2,7 +2,6 @@
 // asks for are answered with OK at once.
 #include "script.h"
 
-#include <charconv>
 #include <cmath>
 #include <istream>
 #include <ostream>
@@ -13,6 +12,7 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/numconv.h"
 
 namespace probe {
 namespace {
@@ -28,7 +28,7 @@ double number(std::istream& args, const char* what) {
   std::string word;
   if (!(args >> word)) throw ScriptError(std::string("missing ") + what);
   double value = 0;
-  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  const auto [end, error] = kit::fromChars(word.data(), word.data() + word.size(), value);
   if (error == std::errc() && end == word.data() + word.size()) return value;
   throw ScriptError(std::string("not a number for ") + what + ": " + word);
 }
