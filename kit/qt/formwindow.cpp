@@ -18,34 +18,35 @@
 #include "firstframe.h"
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/input.h"
 #include "look.h"
 #include "surfacewidget.h"
 
 namespace kitqt {
 namespace {
 
-// The design's key codes: Enter is 13, letters and digits their upper-case character.
+// The design's code of a key.
 int keyCode(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return kit::keys::kEnter;
     case Qt::Key_Escape:
-      return 27;
+      return kit::keys::kEscape;
     case Qt::Key_Backspace:
-      return 8;
+      return kit::keys::kBackspace;
     case Qt::Key_Tab:
-      return 9;
+      return kit::keys::kTab;
     case Qt::Key_Delete:
-      return 46;
+      return kit::keys::kDelete;
     case Qt::Key_Shift:
-      return 16;
+      return kit::keys::kShift;
     case Qt::Key_Control:
-      return 17;
+      return kit::keys::kControl;
     case Qt::Key_Alt:
-      return 18;
+      return kit::keys::kAlt;
     default:
-      return event.key() < 128 ? event.key() : 0;
+      return event.key() < 128 ? event.key() : 0;  // Qt codes letters in upper case
   }
 }
 

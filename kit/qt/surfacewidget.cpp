@@ -4,18 +4,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "kit/input.h"
 #include "look.h"
 
 namespace kitqt {
 
 int buttonCode(Qt::MouseButtons buttons) {
-  return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-         (buttons & Qt::MiddleButton ? 4 : 0);
+  return kit::buttonCode(buttons & Qt::LeftButton, buttons & Qt::RightButton,
+                         buttons & Qt::MiddleButton);
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers) {
-  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-         (modifiers & Qt::AltModifier ? 4 : 0);
+  return kit::shiftCode(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
+                        modifiers & Qt::AltModifier);
 }
 
 SurfaceWidget::SurfaceWidget(kit::Canvas& canvas, double zoom, Deliver deliver, QWidget* parent)

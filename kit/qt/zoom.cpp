@@ -12,14 +12,12 @@
 
 #include "formwindow.h"
 #include "kit/form.h"
+#include "kit/zoom.h"
 #include "look.h"
 
 namespace kitqt {
 
 namespace {
-// The zoom steps, as a teacher would name them: 50 % to 500 %.
-constexpr double kSteps[] = {0.5, 0.75, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0, 5.0};
-constexpr double kSmallest = 0.5, kLargest = 5.0;
 
 bool fillsScreen(const QWidget& window) {
   return window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
@@ -77,19 +75,19 @@ QSize FormWindow::contentSize() const {
 
 void FormWindow::setZoom(double zoom) {
   if (fillsScreen(*this)) showNormal();
-  askedZoom_ = std::clamp(zoom, kSmallest, kLargest);
+  askedZoom_ = kit::clampZoom(zoom);
   fitted_ = QSize();  // take the form's size at the new zoom
   fitToForm();
 }
 
 void FormWindow::zoomIn() {
-  for (double step : kSteps)
-    if (step > askedZoom_ + 1e-9) return setZoom(step);
+  const double step = kit::zoomInFrom(askedZoom_);
+  if (step != askedZoom_) setZoom(step);
 }
 
 void FormWindow::zoomOut() {
-  for (auto step = std::rbegin(kSteps); step != std::rend(kSteps); ++step)
-    if (*step < askedZoom_ - 1e-9) return setZoom(*step);
+  const double step = kit::zoomOutFrom(askedZoom_);
+  if (step != askedZoom_) setZoom(step);
 }
 
 void FormWindow::toggleFullScreen() {
@@ -115,12 +113,11 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
   // The designed size fits the window with its proportions kept; a form that has grown
   // taller since (result lines) keeps its zoom and runs on below.
   const QSize area = event->size();
-  const double fit = std::min(area.width() / designed_.width(), area.height() / designed_.height());
-  zoom_ = std::max(fit, 0.05);
+  zoom_ = kit::fitDesign(area.width(), area.height(), designed_.width(), designed_.height()).zoom;
   if (!fillsScreen(*this) && area == fitted_) zoom_ = askedZoom_;
   const QSize content = contentSize();
-  origin_ = QPoint(std::max(0, (area.width() - content.width()) / 2),
-                   std::max(0, (area.height() - content.height()) / 2));
+  origin_ = QPoint(static_cast<int>(kit::centred(area.width(), content.width())),
+                   static_cast<int>(kit::centred(area.height(), content.height())));
   layOut();
   QWidget::resizeEvent(event);
 }
