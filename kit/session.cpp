@@ -21,8 +21,42 @@ void Session::start(double wallMs) {
 
 double Session::lessonTime(double wallMs) const {
   if (!started_) return clock_.now();
+  if (paused_) return pausedAt_;
   if (holding_) wallMs = heldSince_;
-  return lessonAnchor_ + (wallMs - wallAnchor_);
+  return lessonAnchor_ + (wallMs - wallAnchor_) * speed_;
+}
+
+void Session::pause(double wallMs) {
+  if (paused_ || !started_) return;
+  advance(wallMs);  // what fell due before the pause still happens
+  pausedAt_ = lessonTime(wallMs);
+  paused_ = true;
+}
+
+void Session::resume(double wallMs) {
+  if (!paused_) return;
+  paused_ = false;
+  lessonAnchor_ = pausedAt_;
+  wallAnchor_ = wallMs;
+  if (holding_) heldSince_ = wallMs;
+}
+
+bool Session::step() {
+  if (!paused_ || form_.busy() || holding_) return false;
+  const std::optional<double> due = clock_.nextDue();
+  if (!due) return false;
+  clock_.advanceTo(*due);
+  pausedAt_ = *due;
+  return true;
+}
+
+void Session::setSpeed(double speed, double wallMs) {
+  if (!(speed > 0) || speed == speed_) return;
+  if (started_ && !paused_) {
+    lessonAnchor_ = lessonTime(wallMs);
+    wallAnchor_ = holding_ ? heldSince_ : wallMs;
+  }
+  speed_ = speed;
 }
 
 bool Session::deliver(const std::function<void()>& handler, double wallMs) {
@@ -57,7 +91,7 @@ std::optional<double> Session::nextDue() {
   if (frozen()) return std::nullopt;
   const std::optional<double> due = clock_.nextDue();
   if (!due) return std::nullopt;
-  return wallAnchor_ + (*due - lessonAnchor_);
+  return wallAnchor_ + (*due - lessonAnchor_) / speed_;
 }
 
 }  // namespace kit

@@ -1,7 +1,8 @@
 // One lesson as it runs, the same for every front end and driver: each event handler is
 // delivered after the timers have caught up with it, ticks come in time order, and the timers
 // hold while a message box is up. Front ends pass their own clock's time (wall milliseconds);
-// the lesson's time runs with it except while held.
+// the lesson's time runs with it, except while held or paused by the teacher, and at the
+// teacher's speed.
 #pragma once
 
 #include <functional>
@@ -46,13 +47,27 @@ class Session {
   void release(double wallMs);
   bool holding() const { return holding_; }
 
-  // When the next tick falls due on the front end's clock; none while holding or idle.
+  // The teacher's control of the lesson's time. While paused no tick is delivered and none is
+  // lost: on resume the timers go on from where they stood. Events still reach their handlers,
+  // and a timer started while paused starts paused.
+  void pause(double wallMs);
+  void resume(double wallMs);
+  bool paused() const { return paused_; }
+  // While paused: delivers the next due tick (with any due at the same moment), exactly as the
+  // running clock would have, and stays paused. False when no timer runs.
+  bool step();
+  // The pace of the lesson's time against the front end's clock (1 is the designed pace; the
+  // 64-ticks-a-second ceiling scales with it).
+  void setSpeed(double speed, double wallMs);
+  double speed() const { return speed_; }
+
+  // When the next tick falls due on the front end's clock; none while holding, paused or idle.
   std::optional<double> nextDue();
   // The lesson's own time at a moment of the front end's clock.
   double lessonTime(double wallMs) const;
 
  private:
-  bool frozen() const { return !started_ || holding_; }
+  bool frozen() const { return !started_ || holding_ || paused_; }
 
   Form& form_;
   Lateness lateness_;
@@ -62,6 +77,9 @@ class Session {
   double wallAnchor_ = 0;    // the front end's time when the lesson's time was last anchored
   double lessonAnchor_ = 0;  // the lesson's time then
   double heldSince_ = 0;     // the front end's time when the boxes came up
+  bool paused_ = false;
+  double pausedAt_ = 0;  // the lesson's time that a pause holds
+  double speed_ = 1;
 };
 
 }  // namespace kit

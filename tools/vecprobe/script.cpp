@@ -44,13 +44,12 @@ Script::Script(kit::Form& form, std::ostream& out)
 
 // The driver's time is the lesson's: no box is ever up for any time.
 void Script::answerBoxes() {
-  const double now = session_.clock().now();
-  session_.takeBoxes(now);  // answered with OK at once
-  session_.release(now);
+  session_.takeBoxes(wall_);  // answered with OK at once
+  session_.release(wall_);
 }
 
 void Script::handle(const std::function<void()>& handler) {
-  session_.deliver(handler, session_.clock().now());
+  session_.deliver(handler, wall_);
   answerBoxes();
 }
 
@@ -75,8 +74,18 @@ void Script::runLine(const std::string& line) {
     // An endless or undefined stretch of time would hang the clock or leave it unusable.
     if (!std::isfinite(ms) || ms < 0)
       throw ScriptError("not a stretch of time: " + std::to_string(ms));
-    session_.advance(session_.clock().now() + ms);
+    wall_ += ms;
+    session_.advance(wall_);
     answerBoxes();
+  } else if (command == "pause") {
+    session_.pause(wall_);
+  } else if (command == "resume") {
+    session_.resume(wall_);
+  } else if (command == "step") {
+    session_.step();
+    answerBoxes();
+  } else if (command == "speed") {
+    speed(args);
   } else if (command == "dump") {
     std::vector<std::string> names;
     for (std::string name; args >> name;) names.push_back(name);
@@ -148,6 +157,13 @@ void Script::key(std::istream& args) {
   if (!box) throw ScriptError("unknown text box: " + name);
   const int code = static_cast<int>(number(args, "key code"));
   if (box->onKeyDown) handle([&] { box->onKeyDown(code); });
+}
+
+void Script::speed(std::istream& args) {
+  const double factor = number(args, "speed");
+  if (factor != 0.25 && factor != 0.5 && factor != 1 && factor != 2)
+    throw ScriptError("not a speed (0.25, 0.5, 1 or 2): " + std::to_string(factor));
+  session_.setSpeed(factor, wall_);
 }
 
 void Script::tick(std::istream& args) {

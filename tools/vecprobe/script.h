@@ -1,5 +1,5 @@
 // Runs driver scripts against a form: mouse events, clicks, typing, keys, timer ticks, a
-// virtual clock, state dumps and pictures of the window.
+// virtual clock that can be paused, stepped and slowed, state dumps and pictures of the window.
 #pragma once
 
 #include <functional>
@@ -43,10 +43,12 @@ class Script {
   void type(const std::string& rest);
   void key(std::istream& args);
   void tick(std::istream& args);
+  void speed(std::istream& args);
 
   kit::Form& form_;
   std::ostream& out_;
   kit::Session session_;
+  double wall_ = 0;  // the driver's own clock: the lesson's time but for pauses and speed
 };
 
 }  // namespace probe
