@@ -89,6 +89,7 @@ FormWindow::FormWindow(kit::Form& form, double zoom, QWidget* parent)
   setAutoFillBackground(true);
   build();
   addShortcuts();
+  addPresenterKeys();
   watchWheel();
   resize(qRound(designed_.width() * zoom), qRound(designed_.height() * zoom));
   fitToForm();
@@ -240,7 +241,8 @@ void FormWindow::syncWidgets() {
 
 void FormWindow::fitToForm() {
   if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
-  QSize wanted(qRound(pixels(form_.Width, askedZoom_)), qRound(pixels(form_.Height, askedZoom_)));
+  QSize wanted(qRound(pixels(form_.Width, askedZoom_)),
+               qRound(pixels(form_.Height, askedZoom_)) + presenterBarHeight());
   if (wanted == fitted_) return;
   fitted_ = wanted;
   // The window follows its form only as far as its screen has room for it.
@@ -270,9 +272,13 @@ void FormWindow::paintEvent(QPaintEvent*) {
     around -= QRect(origin_, content);
     for (const QRect& part : around) painter.fillRect(part, QColor(48, 48, 48));
   }
-  if (form_.window().drawing().empty() && form_.window().objects().empty()) return;
-  painter.translate(origin_);
-  windowPainter_.paint(painter);
+  if (!form_.window().drawing().empty() || !form_.window().objects().empty()) {
+    painter.save();
+    painter.translate(origin_);
+    windowPainter_.paint(painter);
+    painter.restore();
+  }
+  paintPresenterMarks(painter);
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -25,6 +25,7 @@ class WindowControl;
 
 namespace kitqt {
 
+class PresenterBar;
 class SurfaceWidget;
 
 class FormWindow : public QWidget {
@@ -62,11 +63,21 @@ class FormWindow : public QWidget {
   bool savePicture(const QString& file);
   void savePictureAs();
 
+  // The teacher's control of the lesson's time (keys F8, F9, Shift+F8/F9, Page Down; F4 or
+  // the tab at the bottom edge brings up the bar).
+  void togglePause();
+  void stepOnce();
+  void slower();
+  void faster();
+  void showPresenterBar(bool shown);
+  bool presenterBarShown() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   struct Bound {
@@ -82,6 +93,13 @@ class FormWindow : public QWidget {
   // In a normal window: the form's size at the asked zoom, never taller than the screen.
   void fitToForm();
   void afterEvent();
+  void addPresenterKeys();
+  void afterPresenterChange();
+  int presenterBarHeight() const;
+  void placePresenterBar();
+  QRect presenterTab() const;
+  QRect presenterCorner() const;
+  void paintPresenterMarks(QPainter& painter);
   void showBoxes();
   void scheduleNextTick();
   void onTick();
@@ -100,6 +118,7 @@ class FormWindow : public QWidget {
   std::size_t windowShown_ = 0;
   QShortcut* leaveFullScreen_ = nullptr;
   kit::Session session_;
+  PresenterBar* bar_ = nullptr;  // made when first brought up
   QTimer tickTimer_;
   QElapsedTimer elapsed_;
 };

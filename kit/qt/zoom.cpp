@@ -112,13 +112,15 @@ void FormWindow::changeEvent(QEvent* event) {
 void FormWindow::resizeEvent(QResizeEvent* event) {
   // The designed size fits the window with its proportions kept; a form that has grown
   // taller since (result lines) keeps its zoom and runs on below.
-  const QSize area = event->size();
+  // The presenter bar, when it is up, has its own strip below the lesson.
+  const QSize area = event->size() - QSize(0, presenterBarHeight());
   zoom_ = kit::fitDesign(area.width(), area.height(), designed_.width(), designed_.height()).zoom;
-  if (!fillsScreen(*this) && area == fitted_) zoom_ = askedZoom_;
+  if (!fillsScreen(*this) && event->size() == fitted_) zoom_ = askedZoom_;
   const QSize content = contentSize();
   origin_ = QPoint(static_cast<int>(kit::centred(area.width(), content.width())),
                    static_cast<int>(kit::centred(area.height(), content.height())));
   layOut();
+  placePresenterBar();
   QWidget::resizeEvent(event);
 }
 

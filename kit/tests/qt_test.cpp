@@ -172,6 +172,37 @@ TEST(FormWindow, TextBoxesShowTheirColoursAndBorder) {
   EXPECT_EQ(edit->frameShape(), QFrame::NoFrame);
 }
 
+TEST(Presenter, TheBarTakesItsOwnStripAndAPauseLeavesNoTimerWaking) {
+  kit::Form form("test", 3000, 3000);
+  kit::Timer blink(form, "Timer1", 300, true);
+  int ticks = 0;
+  blink.onTick = [&] { ++ticks; };
+  kitqt::FormWindow window(form);
+  window.start();
+  EXPECT_TRUE(window.session().nextDue().has_value());
+  EXPECT_EQ(window.findChild<QWidget*>("PresenterBar"), nullptr);  // nothing made until needed
+  window.togglePause();
+  EXPECT_TRUE(window.session().paused());
+  EXPECT_FALSE(window.session().nextDue().has_value());  // idle while paused
+  window.stepOnce();
+  EXPECT_EQ(ticks, 1);
+  EXPECT_TRUE(window.session().paused());
+
+  const QSize before = window.size();
+  window.showPresenterBar(true);
+  const auto* bar = window.findChild<QWidget*>("PresenterBar");
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(window.height(), before.height() + bar->height());
+  EXPECT_GE(bar->geometry().top(), window.contentOrigin().y() + window.contentSize().height());
+  window.showPresenterBar(false);
+  EXPECT_EQ(window.size(), before);
+  window.slower();
+  EXPECT_EQ(window.session().speed(), 0.5);
+  window.faster();
+  window.faster();
+  EXPECT_EQ(window.session().speed(), 2.0);
+}
+
 bool resolvesWithin(const kit::Font& font, const QStringList& acceptable) {
   const QString family = QFontInfo(kitqt::qtFont(font, 1.0)).family();
   for (const QString& name : acceptable)
