@@ -21,7 +21,7 @@ void expectLettersMatchTips(const veccoord::Form1& form) {
 }
 
 TEST_F(DragTest, TheNearerTipFollowsAndItsCaptionReadsItAtOnce) {
-  run("down 2 0 2 4");  // any button; nearer B (3, 5) than A (6, 2)
+  run("down 2 0 2 4");                          // any button; nearer B (3, 5) than A (6, 2)
   EXPECT_NEAR(form.aa, std::sqrt(2.0), 1e-12);  // distances to the tips before the move
   EXPECT_NEAR(form.bb, std::sqrt(20.0), 1e-12);
   expectLine(form.Line1, 0, 0, 2, 4);
