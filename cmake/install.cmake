@@ -66,8 +66,10 @@ function(vec_install_suite)
   install(FILES ${VEC_PACKAGING_DIR}/copyright ${out}/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${PROJECT_NAME})
 
-  add_test(NAME install.tree
-    COMMAND ${VEC_PACKAGING_DIR}/check_install.sh ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR}
-      ${VEC_APPSTREAM_ID} ${programs})
-  set_tests_properties(install.tree PROPERTIES TIMEOUT 120)
+  if(BUILD_TESTING)
+    add_test(NAME install.tree
+      COMMAND ${VEC_PACKAGING_DIR}/check_install.sh ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR}
+        ${VEC_APPSTREAM_ID} ${programs})
+    set_tests_properties(install.tree PROPERTIES TIMEOUT 120)
+  endif()
 endfunction()

@@ -13,10 +13,13 @@ command -v "$IM" >/dev/null || { echo "ImageMagick convert missing (apt-get inst
 
 probe=build/tools/vecprobe/vecprobe
 [ -x "$probe" ] || tools/setup.sh
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/xdg-$(id -u)}"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+# Qt wants a private runtime folder: a fresh one, which no one else can have made or entered.
+runtime="" scratch=""
+trap 'rm -rf "$runtime" "$scratch"' EXIT
+runtime="$(mktemp -d)"
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR="$runtime"
 scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
 
 thumbnail=264x192  # the launcher's picture box, 132 x 96, at twice the density
 for program in vecintro vecadd vecsub veccoord vecscale; do

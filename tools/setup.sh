@@ -20,5 +20,7 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" ${CMAKE_ARGS:-} >/dev/null
+# Extra configure arguments, blank-separated: CMAKE_ARGS="-DVEC_WERROR=ON -DBUILD_TESTING=OFF".
+read -ra cmake_args <<<"${CMAKE_ARGS:-}"
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${cmake_args[@]}" >/dev/null
 cmake --build build -j"$(nproc)"

@@ -2,6 +2,7 @@
 // asks for are answered with OK at once.
 #include "script.h"
 
+#include <climits>
 #include <cmath>
 #include <istream>
 #include <ostream>
@@ -24,13 +25,45 @@ T* findControl(kit::Form& form, const std::string& name, kit::Kind kind) {
   return static_cast<T*>(control);
 }
 
-double number(std::istream& args, const char* what) {
+std::string nextWord(std::istream& args, const char* what) {
   std::string word;
   if (!(args >> word)) throw ScriptError(std::string("missing ") + what);
+  return word;
+}
+
+double number(const std::string& word, const char* what) {
   double value = 0;
   const auto [end, error] = kit::fromChars(word.data(), word.data() + word.size(), value);
   if (error == std::errc() && end == word.data() + word.size()) return value;
   throw ScriptError(std::string("not a number for ") + what + ": " + word);
+}
+
+double number(std::istream& args, const char* what) {
+  return number(nextWord(args, what), what);
+}
+
+// Buttons, shift states, key codes and tick counts reach the handlers as ints: anything that
+// is not a whole number an int can hold would wrap or be undefined on the way.
+int wholeNumber(const std::string& word, const char* what) {
+  const double value = number(word, what);
+  if (!(value >= 0 && value <= INT_MAX && value == std::trunc(value)))
+    throw ScriptError(std::string("not a whole number from 0 to ") + std::to_string(INT_MAX) +
+                      " for " + what + ": " + word);
+  return static_cast<int>(value);
+}
+
+int wholeNumber(std::istream& args, const char* what) {
+  return wholeNumber(nextWord(args, what), what);
+}
+
+// A position on the surface, which the handlers take as a float: it must be finite as one.
+float coordinate(std::istream& args, const char* what) {
+  const std::string text = nextWord(args, what);
+  const double value = number(text, what);
+  const auto position = static_cast<float>(value);
+  if (!std::isfinite(value) || !std::isfinite(position))
+    throw ScriptError(std::string("not a finite position for ") + what + ": " + text);
+  return position;
 }
 
 }  // namespace
@@ -118,10 +151,10 @@ void Script::run(std::istream& in) {
 }
 
 void Script::mouse(bool down, std::istream& args) {
-  const int button = static_cast<int>(number(args, "button"));
-  const int shift = static_cast<int>(number(args, "shift"));
-  const float x = static_cast<float>(number(args, "x"));
-  const float y = static_cast<float>(number(args, "y"));
+  const int button = wholeNumber(args, "button");
+  const int shift = wholeNumber(args, "shift");
+  const float x = coordinate(args, "x");
+  const float y = coordinate(args, "y");
   kit::Canvas* surface = form_.findCanvas("Picture1");
   if (!surface) throw ScriptError("this window has no Picture1");
   const auto& handler = down ? surface->onMouseDown : surface->onMouseMove;
@@ -155,7 +188,7 @@ void Script::key(std::istream& args) {
   args >> name;
   auto* box = findControl<kit::TextBox>(form_, name, kit::Kind::TextBox);
   if (!box) throw ScriptError("unknown text box: " + name);
-  const int code = static_cast<int>(number(args, "key code"));
+  const int code = wholeNumber(args, "key code");
   if (box->onKeyDown) handle([&] { box->onKeyDown(code); });
 }
 
@@ -171,12 +204,9 @@ void Script::tick(std::istream& args) {
   args >> name;
   auto* timer = findControl<kit::Timer>(form_, name, kit::Kind::Timer);
   if (!timer) throw ScriptError("unknown timer: " + name);
-  long count = 1;
-  if (std::string word; args >> word) {
-    std::istringstream in(word);
-    if (!(in >> count) || count < 0) throw ScriptError("not a tick count: " + word);
-  }
-  for (long i = 0; i < count && timer->Enabled(); ++i) handle(timer->onTick);
+  int count = 1;
+  if (std::string text; args >> text) count = wholeNumber(text, "tick count");
+  for (int i = 0; i < count && timer->Enabled(); ++i) handle(timer->onTick);
 }
 
 }  // namespace probe
