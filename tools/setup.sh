@@ -7,18 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
           fonts-arphic-uming fonts-arphic-ukai fonts-liberation2 fontconfig
           desktop-file-utils)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/need-packages.sh "${packages[@]}"
 
 # Extra configure arguments, blank-separated: CMAKE_ARGS="-DVEC_WERROR=ON -DBUILD_TESTING=OFF".
 read -ra cmake_args <<<"${CMAKE_ARGS:-}"

@@ -7,17 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-60}"
 
-missing=()
-for package in clang-14 libfuzzer-14-dev libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/need-packages.sh clang-14 libfuzzer-14-dev libclang-rt-14-dev
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DVEC_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
