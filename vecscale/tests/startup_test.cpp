@@ -65,19 +65,34 @@ TEST_F(Startup, TheStartTickNeverRunsAgain) {
 
 TEST_F(Startup, DumpListsControlsInDesignOrder) {
   script.runLine("run 20");
-  script.runLine("dump Line1 Label1 Timer1");
-  const std::string dump = out.str();
-  EXPECT_NE(dump.find(R"j("Line1":{"X1":0,"Y1":0,"X2":3,"Y2":2,"Visible":true})j"),
-            std::string::npos)
-      << dump;
-  EXPECT_NE(dump.find(R"j("Label1":{"Caption":"A(3,2)")j"), std::string::npos);
-  EXPECT_NE(dump.find(R"j("Timer1":{"Enabled":false,"Interval":1})j"), std::string::npos);
-  EXPECT_NE(dump.find(R"j("vars":{"beishu":3,)j"), std::string::npos);
+  const std::string all = state();
+  // Every control in the order the form declares it, then the window, its variables, the
+  // messages and the drawing.
+  std::size_t last = 0;
+  const auto expectNext = [&](const std::string& key) {
+    const std::size_t at = all.find("\"" + key + "\":");
+    ASSERT_NE(at, std::string::npos) << key;
+    EXPECT_GT(at, last) << key << " out of order";
+    last = at;
+  };
+  for (const kit::Control* control : form.controls()) expectNext(control->name());
+  for (const char* key : {"form", "vars", "messages", "drawing"}) expectNext(key);
+
+  out.str("");
+  script.runLine("dump Timer1 Line1 Label1");  // named controls come in the order named
+  const std::string named = out.str();
+  EXPECT_EQ(
+      named.rfind(
+          R"j({"Timer1":{"Enabled":false,"Interval":1},"Line1":{"X1":0,"Y1":0,"X2":3,"Y2":2,"Visible":true},"Label1":{"Caption":"A(3,2)")j",
+          0),
+      0u)
+      << named;
+  EXPECT_NE(named.find(R"j("vars":{"beishu":3,)j"), std::string::npos);
   EXPECT_NE(
-      dump.find(
+      named.find(
           R"j("form":{"Caption":"用向量的坐标进行向量的线性运算","Width":9405,"Height":7305})j"),
       std::string::npos);
-  EXPECT_NE(dump.find(R"j({"op":"text","x":)j"), std::string::npos);
+  EXPECT_NE(named.find(R"j({"op":"text","x":)j"), std::string::npos);
 }
 
 TEST_F(Startup, UnknownNamesStopTheScript) {
