@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# fonts_test.sh BUILD_DIR: tools/web/fonts.sh twice gives the same bytes; each subset keeps exactly
+# the needed characters its font has, and together they have all of them and every character the
+# lessons show while BUILD_DIR's vecprobe plays their screenshot scripts; fonts.css names the three
+# families with the right files embedded; the licences are beside them.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../../.." && pwd)"
+probe="$(cd "$1" && pwd)/tools/vecprobe/vecprobe"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+"$root/tools/web/fonts.sh" "$work/a" >/dev/null
+"$root/tools/web/fonts.sh" "$work/b" >/dev/null
+diff -r "$work/a" "$work/b" >/dev/null || { echo "FAIL: two runs of fonts.sh differ" >&2; exit 1; }
+
+# Every state the screenshot scripts pass through: a dump after each line.
+for program in vecintro vecadd vecsub veccoord vecscale; do
+  sed 's/$/\ndump/' "$root/docs/screenshots/$program.probe" | "$probe" "$program" >"$work/$program.dumps"
+done
+
+/usr/bin/python3 - "$root" "$work/a/fonts" "$work"/*.dumps <<'EOF'
+import base64, json, os, re, sys, unicodedata
+root, fonts_dir, dumps = sys.argv[1], sys.argv[2], sys.argv[3:]
+sys.path.insert(0, os.path.join(root, "tools", "web"))
+import fonts
+from fontTools.ttLib import TTFont
+
+failures = []
+needed = set(fonts.needed_characters(root))
+have = set()
+for family, weight, package, file_name, out_name in fonts.FACES:
+    subset = set(map(chr, TTFont(os.path.join(fonts_dir, out_name)).getBestCmap()))
+    original = fonts.open_face(family, weight, fonts.package_file(package, file_name))
+    wanted = needed & set(map(chr, original.getBestCmap()))
+    if subset != wanted:
+        failures.append(f"{out_name} lacks {''.join(sorted(wanted - subset))!r}, "
+                        f"has more: {''.join(sorted(subset - wanted))!r}")
+    have |= subset
+if needed - have:
+    failures.append(f"no face has {''.join(sorted(needed - have))!r}")
+
+def strings(value):
+    if isinstance(value, str):
+        yield value
+    elif isinstance(value, dict):
+        for item in value.values():
+            yield from strings(item)
+    elif isinstance(value, list):
+        for item in value:
+            yield from strings(item)
+
+shown = set()
+for path in dumps:
+    with open(path, encoding="utf-8") as lines:
+        for line in lines:
+            for text in strings(json.loads(line)):
+                shown |= {c for c in text if not unicodedata.category(c).startswith("C")}
+if shown - have:
+    failures.append(f"the lessons show {''.join(sorted(shown - have))!r}, which no face has")
+
+with open(os.path.join(fonts_dir, "fonts.css"), encoding="utf-8") as css_file:
+    rules = re.findall(r"@font-face\s*\{(.*?)\}", css_file.read(), re.S)
+files = {"AR PL UMing CN 400": "uming-cn.woff2", "AR PL UKai CN 400": "ukai-cn.woff2",
+         "Liberation Serif 400": "liberation-serif-regular.woff2",
+         "Liberation Serif 700": "liberation-serif-bold.woff2"}
+found = {}
+for rule in rules:
+    family = re.search(r'font-family:\s*"([^"]*)";', rule)
+    weight = re.search(r"font-weight:\s*(\d+);", rule)
+    data = re.search(r"src:\s*url\(data:font/woff2;base64,([A-Za-z0-9+/=]+)\)", rule)
+    if not (family and weight and data and re.search(r"font-display:\s*block;", rule)):
+        failures.append(f"an @font-face lacks a family, weight, data: URL or font-display: {rule[:80]}")
+        continue
+    found[f"{family.group(1)} {weight.group(1)}"] = base64.b64decode(data.group(1))
+if sorted(found) != sorted(files):
+    failures.append(f"fonts.css has {sorted(found)}, not {sorted(files)}")
+for key, file_name in files.items():
+    with open(os.path.join(fonts_dir, file_name), "rb") as woff2:
+        if key in found and found[key] != woff2.read():
+            failures.append(f"fonts.css embeds for {key} something other than {file_name}")
+
+for file_name, phrase in [("LICENSE-arphic.txt", "ARPHIC PUBLIC LICENSE"),
+                          ("LICENSE-liberation.txt", "SIL OPEN FONT LICENSE Version 1.1")]:
+    with open(os.path.join(fonts_dir, file_name), encoding="utf-8") as licence:
+        if phrase not in licence.read():
+            failures.append(f"{file_name} lacks {phrase!r}")
+
+for failure in failures:
+    print("FAIL:", failure, file=sys.stderr)
+print(f"{len(needed)} characters, {len(shown)} shown while the scripts play: "
+      + ("fonts OK" if not failures else f"{len(failures)} problem(s)"))
+sys.exit(1 if failures else 0)
+EOF
