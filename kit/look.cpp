@@ -51,7 +51,8 @@ std::vector<std::string> familiesFor(const std::string& face) {
   if (sameName(face, faces::kKai))
     return {"楷体_GB2312", "KaiTi", "AR PL UKai CN", "AR PL UMing CN"};
   if (sameName(face, faces::kTimes)) {
-    std::vector<std::string> times = {"Times New Roman", "Liberation Serif"};
+    // Vectors Serif: the site's own subset of Liberation Serif, which may not keep that name.
+    std::vector<std::string> times = {"Times New Roman", "Liberation Serif", "Vectors Serif"};
     times.insert(times.end(), song.begin(), song.end());
     return times;
   }

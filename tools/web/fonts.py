@@ -19,14 +19,16 @@ import sys
 import textwrap
 import unicodedata
 
-# Family in the page's CSS (and in the font itself), weight, Debian package, file in it, output.
+# Family in the source font, weight, Debian package, file in it, output, and the family the
+# subset goes by in the page's CSS and in its own name table. "Liberation" is a reserved font
+# name that a modified version (a subset) may not carry, so that subset has a name of its own.
 FACES = [
-    ("AR PL UMing CN", 400, "fonts-arphic-uming", "uming.ttc", "uming-cn.woff2"),
-    ("AR PL UKai CN", 400, "fonts-arphic-ukai", "ukai.ttc", "ukai-cn.woff2"),
+    ("AR PL UMing CN", 400, "fonts-arphic-uming", "uming.ttc", "uming-cn.woff2", "AR PL UMing CN"),
+    ("AR PL UKai CN", 400, "fonts-arphic-ukai", "ukai.ttc", "ukai-cn.woff2", "AR PL UKai CN"),
     ("Liberation Serif", 400, "fonts-liberation2", "LiberationSerif-Regular.ttf",
-     "liberation-serif-regular.woff2"),
+     "vectors-serif-regular.woff2", "Vectors Serif"),
     ("Liberation Serif", 700, "fonts-liberation2", "LiberationSerif-Bold.ttf",
-     "liberation-serif-bold.woff2"),
+     "vectors-serif-bold.woff2", "Vectors Serif"),
 ]
 
 SOURCES = ["*/form*.cpp", "*/form*.h", "kit/**/*.cpp", "launcher/*.cpp",
@@ -161,6 +163,18 @@ def release(root):
     return version, date
 
 
+def rename(font, family, shown):
+    """Gives a subset its own family name wherever its name table says the source's."""
+    if family == shown:
+        return
+    old_word, new_word = family.split()[0], shown.split()[0]
+    for record in font["name"].names:
+        if record.nameID in (1, 3, 4, 6, 16, 17, 18, 21):
+            text = record.toUnicode()
+            if old_word in text:
+                record.string = text.replace(old_word, new_word)
+
+
 def subset_face(font, chars, notice):
     import logging
     from fontTools import subset
@@ -223,8 +237,9 @@ def build(root, out_dir):
     css = ["/* The lessons' faces: subsets of Debian's fonts made by tools/web/fonts.sh, under their",
            "   own licences (LICENSE-arphic.txt, LICENSE-liberation.txt). */"]
     made = []
+    shown_as = {}
     covered = set()
-    for family, weight, package, file_name, out_name in FACES:
+    for family, weight, package, file_name, out_name, shown in FACES:
         source = package_file(package, file_name)
         package_line = f"{package} {package_version(package)}"
         font = open_face(family, weight, source)
@@ -232,14 +247,16 @@ def build(root, out_dir):
         notice = (f"Changed by the vectors project (tools/web/fonts.sh, release {version} of {date}): "
                   f"subset of {family} from Debian's {package_line} ({file_name}) to the "
                   f"characters the lessons show, converted to WOFF2.")
+        rename(font, family, shown)
         data, kept = subset_face(font, chars, notice)
         covered |= set(kept)
         write(os.path.join(out_dir, out_name), data)
-        css += ["@font-face {", f'  font-family: "{family}";', "  font-style: normal;",
+        css += ["@font-face {", f'  font-family: "{shown}";', "  font-style: normal;",
                 f"  font-weight: {weight};", "  font-display: block;",
                 f'  src: url(data:font/woff2;base64,{base64.b64encode(data).decode()}) format("woff2");',
                 "}"]
         made.append((out_name, family, weight, package_line, copyright_notice, len(data), len(kept)))
+        shown_as[out_name] = shown
     if len(covered) != len(chars):
         sys.exit(f"fonts.py: no face has {''.join(c for c in chars if c not in covered)!r}")
     css_bytes = ("\n".join(css) + "\n").encode("utf-8")
@@ -248,7 +265,7 @@ def build(root, out_dir):
     def header(faces_of):
         lines = []
         for out_name, family, weight, package_line, copyright_notice, _, _ in faces_of:
-            lines += textwrap.wrap(f'{out_name} (in fonts.css as "{family}" {weight}): {family} '
+            lines += textwrap.wrap(f'{out_name} (in fonts.css as "{shown_as[out_name]}" {weight}): {family} '
                                    f"from Debian's {package_line}.", 78)
             for paragraph in filter(str.strip, copyright_notice.splitlines()):
                 lines += textwrap.wrap(paragraph, 78, initial_indent="  ", subsequent_indent="  ")

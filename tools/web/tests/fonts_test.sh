@@ -28,7 +28,7 @@ from fontTools.ttLib import TTFont
 failures = []
 needed = set(fonts.needed_characters(root))
 have = set()
-for family, weight, package, file_name, out_name in fonts.FACES:
+for family, weight, package, file_name, out_name, _ in fonts.FACES:
     subset = set(map(chr, TTFont(os.path.join(fonts_dir, out_name)).getBestCmap()))
     original = fonts.open_face(family, weight, fonts.package_file(package, file_name))
     wanted = needed & set(map(chr, original.getBestCmap()))
@@ -61,8 +61,8 @@ if shown - have:
 with open(os.path.join(fonts_dir, "fonts.css"), encoding="utf-8") as css_file:
     rules = re.findall(r"@font-face\s*\{(.*?)\}", css_file.read(), re.S)
 files = {"AR PL UMing CN 400": "uming-cn.woff2", "AR PL UKai CN 400": "ukai-cn.woff2",
-         "Liberation Serif 400": "liberation-serif-regular.woff2",
-         "Liberation Serif 700": "liberation-serif-bold.woff2"}
+         "Vectors Serif 400": "vectors-serif-regular.woff2",
+         "Vectors Serif 700": "vectors-serif-bold.woff2"}
 found = {}
 for rule in rules:
     family = re.search(r'font-family:\s*"([^"]*)";', rule)
