@@ -3,7 +3,8 @@
 # AR PL UKai CN, Liberation Serif regular and bold, the last named Vectors Serif) cut from
 # Debian's font packages to the characters the lessons can show, fonts.css with each embedded
 # as a data: URL (so a page opened from file:// has them), and the fonts' licences. Installs
-# Debian's fontTools, brotli and the fonts when missing; safe to run again. Same sources and fonts, same bytes. Prints the sizes.
+# Debian's fontTools, brotli and the fonts when missing; safe to run again. Same sources and
+# fonts, same bytes. Prints the sizes.
 set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: tools/web/fonts.sh SITE_DIR" >&2; exit 2; }
 mkdir -p "$1/fonts"
