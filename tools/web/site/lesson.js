@@ -115,9 +115,17 @@
           const text = strings[a[2]], font = strings[a[3]];
           if (env.needFont) env.needFont(font, text);
           ctx.font = font;
-          ctx.textBaseline = 'top';
           ctx.fillStyle = cssColour(a[4]);
-          ctx.fillText(text, a[0], a[1]);
+          // The baseline one font ascent below the top, where the desktop puts it; 'top' (the
+          // em box) would lift a Latin letter a pixel or two.
+          const ascent = env.ascent ? env.ascent(ctx, font) : undefined;
+          if (ascent === undefined) {
+            ctx.textBaseline = 'top';
+            ctx.fillText(text, a[0], a[1]);
+          } else {
+            ctx.textBaseline = 'alphabetic';
+            ctx.fillText(text, a[0], a[1] + ascent);
+          }
           break;
         }
         case Op.Picture:
@@ -290,6 +298,7 @@
       this.areas = [];  // { name, canvas, ctx, rect, border, shown }
       this.size = [0, 0];
       this.fontsAsked = new Set();
+      this.ascents = new Map();
       this.build();
       this.afterEvent();
     }
@@ -363,7 +372,9 @@
       } else if (info.kind === 'frame') {
         element = doc.createElement('fieldset');
         element.className = 'control frame';
-        element.append(doc.createElement('legend'));
+        const panel = doc.createElement('div');
+        panel.className = 'panel';
+        element.append(doc.createElement('legend'), panel);
       } else {
         element = doc.createElement(info.multiLine ? 'textarea' : 'input');
         element.className = 'control textbox' + (info.border ? '' : ' borderless');
@@ -440,6 +451,8 @@
       });
       // Lines a font's height apart, as the design's boxes space them.
       if (element.tagName === 'TEXTAREA') element.style.lineHeight = info.px + 'px';
+      // A frame's panel starts below its caption.
+      if (info.kind === 'frame') element.lastChild.style.top = Math.round(info.px * 1.3) + 'px';
       this.showControl(control, info.visible, info.kind === 'textbox' ? info.text : info.caption);
     }
 
@@ -512,10 +525,19 @@
       ctx.clip();
       ctx.translate(border, border);
       const env = { dpr: this.dpr, image, needFont: (font, text) => this.needFont(font, text),
-        missing: false };
+        ascent: (context, font) => this.ascent(context, font), missing: false };
       replay(ctx, numbers, strings, env);
       ctx.restore();
       if (env.missing) picturesLoaded().then(() => this.repaint(true));
+    }
+
+    // A font's ascent, once measured (again after fonts have loaded).
+    ascent(ctx, font) {
+      if (!this.ascents.has(font)) {
+        const ascent = ctx.measureText('x').fontBoundingBoxAscent;
+        this.ascents.set(font, typeof ascent === 'number' ? ascent : undefined);
+      }
+      return this.ascents.get(font);
     }
 
     // Texts on a canvas wait for no font: one not yet loaded is asked for, and the areas are
@@ -524,7 +546,10 @@
       if (!doc.fonts || this.fontsAsked.has(font)) return;
       this.fontsAsked.add(font);
       if (doc.fonts.check(font, text)) return;
-      doc.fonts.load(font, text).then(() => this.repaint(true), () => {});
+      doc.fonts.load(font, text).then(() => {
+        this.ascents.clear();
+        this.repaint(true);
+      }, () => {});
     }
 
     // While a timer runs, each animation frame delivers the ticks due by then; with none
@@ -664,7 +689,12 @@
           this.savePicture();
         }
       });
-      if (doc.fonts) doc.fonts.addEventListener('loadingdone', () => this.repaint(true));
+      if (doc.fonts) {
+        doc.fonts.addEventListener('loadingdone', () => {
+          this.ascents.clear();
+          this.repaint(true);
+        });
+      }
     }
 
     // Moving to a screen of another pixel ratio may not resize the window.
