@@ -58,6 +58,13 @@ EMSCRIPTEN_KEEPALIVE int vec_mouse(const char* canvas, int down, int button, int
   return lesson->mouse(canvas, down != 0, button, shift, x, y, zoom, now);
 }
 
+// The same at a point in the area's units (the test hook's exact points).
+EMSCRIPTEN_KEEPALIVE int vec_mouse_units(const char* canvas, int down, int button, int shift,
+                                         double x, double y, double now) {
+  return lesson->mouseAt(canvas, down != 0, button, shift, static_cast<float>(x),
+                         static_cast<float>(y), now);
+}
+
 EMSCRIPTEN_KEEPALIVE int vec_click(const char* name, double now) {
   return lesson->click(name, now);
 }

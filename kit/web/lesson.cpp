@@ -183,13 +183,20 @@ bool Lesson::deliver(const std::function<void()>& handler, double now) {
 
 bool Lesson::mouse(const std::string& canvas, bool down, int button, int shift, double x, double y,
                    double zoom, double now) {
-  kit::Canvas* area = form_->findCanvas(canvas);
+  const kit::Canvas* area = form_->findCanvas(canvas);
   if (!area || !(zoom > 0)) return false;
   const kit::PixelPoint units = kit::View(*area, zoom).toUnits({x, y});
+  return mouseAt(canvas, down, button, shift, static_cast<float>(units.x),
+                 static_cast<float>(units.y), now);
+}
+
+bool Lesson::mouseAt(const std::string& canvas, bool down, int button, int shift, float x, float y,
+                     double now) {
+  kit::Canvas* area = form_->findCanvas(canvas);
+  if (!area) return false;
   const auto& handler = down ? area->onMouseDown : area->onMouseMove;
   if (!handler) return false;
-  const float ux = static_cast<float>(units.x), uy = static_cast<float>(units.y);
-  return deliver([&] { handler(button, shift, ux, uy); }, now);
+  return deliver([&] { handler(button, shift, x, y); }, now);
 }
 
 bool Lesson::click(const std::string& name, double now) {

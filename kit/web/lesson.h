@@ -43,6 +43,9 @@ class Lesson {
   // The pupil's input; true when a handler ran. Pixel positions are inside the area's border.
   bool mouse(const std::string& canvas, bool down, int button, int shift, double x, double y,
              double zoom, double now);
+  // The same at a point given in the area's units.
+  bool mouseAt(const std::string& canvas, bool down, int button, int shift, float x, float y,
+               double now);
   // A button's click, or a press and release on a drawing area.
   bool click(const std::string& name, double now);
   // The box's whole new text, as a keystroke leaves it.

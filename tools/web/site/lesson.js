@@ -625,6 +625,13 @@
         return [event.clientX - box.left - area.border, event.clientY - box.top - area.border];
       };
       const mouse = (down, button, event) => {
+        const exact = this.testPoint(area, event);
+        if (exact) {
+          this.deliver('vec_mouse_units',
+            ['string', 'number', 'number', 'number', 'number', 'number'],
+            [area.name, down ? 1 : 0, button, shiftCode(event), exact[0], exact[1]]);
+          return;
+        }
         const [x, y] = inside(event);
         this.deliver('vec_mouse',
           ['string', 'number', 'number', 'number', 'number', 'number', 'number'],
@@ -754,6 +761,19 @@
 
     // ---- The test hook ----
 
+    // A pointer event where the test hook placed a point in units gets that point itself: the
+    // browser carries positions in single precision, which would shift it in the last digits.
+    testPoint(area, event) {
+      if (!this.testPoints) return null;
+      for (const point of this.testPoints) {
+        if (point.area === area && Math.abs(point.clientX - event.clientX) < 0.01 &&
+            Math.abs(point.clientY - event.clientY) < 0.01) {
+          return [point.x, point.y];
+        }
+      }
+      return null;
+    }
+
     whenShown() {
       const fonts = doc.fonts ? doc.fonts.ready : Promise.resolve();
       return Promise.all([picturesLoaded(), fonts]).then(() => {
@@ -791,7 +811,10 @@
         if (!text) throw new Error('this window has no Picture1');
         const [px, py] = JSON.parse(text);
         const box = area.canvas.getBoundingClientRect();
-        return { clientX: box.left + area.border + px, clientY: box.top + area.border + py };
+        const point = { clientX: box.left + area.border + px, clientY: box.top + area.border + py };
+        this.testPoints = [{ area, x: Number(x), y: Number(y), ...point }]
+          .concat((this.testPoints || []).slice(0, 63));
+        return point;
       };
     }
   }
