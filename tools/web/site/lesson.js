@@ -598,7 +598,9 @@
       if (!boxes.length) return;
       this.boxesUp = true;  // the lesson holds until the last one is answered
       this.boxQueue = boxes;
-      this.nextBox();
+      // Shown once the event that asked for it is over: an Enter still on its way would
+      // otherwise press OK at once.
+      setTimeout(() => this.nextBox(), 0);
     }
 
     nextBox() {
