@@ -242,10 +242,13 @@
 
   function start() {
     const program = programName();
-    if (typeof global.WebAssembly !== 'object' || typeof global.createVectors !== 'function') {
-      notice('这个浏览器不能运行本课件：它不支持 WebAssembly。请换用新版的 Chrome、Edge、' +
-        'Firefox 或 Safari 打开。');
-      settleReady.reject(new Error('no WebAssembly'));
+    if (typeof global.WebAssembly !== 'object') {
+      settleReady.reject(new Error('no WebAssembly'));  // the page has said so already
+      return;
+    }
+    if (typeof global.createVectors !== 'function') {
+      notice('这一课的文件不完整（缺少 js/vectors-core.js），请重新复制整个课件文件夹。');
+      settleReady.reject(new Error('no js/vectors-core.js'));
       return;
     }
     global.createVectors().then((core) => {
