@@ -850,17 +850,15 @@
     ctx.font = info.font;
     ctx.textBaseline = 'middle';
     if (info.kind === 'frame') {
-      const legend = element.firstChild.textContent;
-      const top = y + info.px / 2;
-      ctx.strokeStyle = '#a0a0a0';
+      const top = y + Math.round(info.px * 1.3);
+      ctx.fillStyle = 'rgba(0, 0, 0, 0.012)';
+      ctx.fillRect(x, top, w, y + h - top);
+      ctx.strokeStyle = 'rgba(0, 0, 0, 0.09)';
       ctx.lineWidth = 1;
-      ctx.strokeRect(x + 0.5, top + 0.5, w - 1, h - (top - y) - 1);
-      const textWidth = ctx.measureText(legend).width;
-      ctx.fillStyle = style.backgroundColor !== 'rgba(0, 0, 0, 0)' ? style.backgroundColor
-        : global.getComputedStyle(element.parentElement).backgroundColor;
-      ctx.fillRect(x + 6, y, textWidth + 4, info.px);
-      ctx.fillStyle = '#000000';
-      ctx.fillText(legend, x + 8, top);
+      ctx.strokeRect(x + 0.5, top + 0.5, w - 1, y + h - top - 1);
+      ctx.fillStyle = style.color;
+      ctx.textBaseline = 'top';
+      ctx.fillText(element.firstChild.textContent, x + 2, y + 0.15 * info.px);
     } else if (info.kind === 'button') {
       ctx.fillStyle = style.backgroundColor;
       ctx.fillRect(x, y, w, h);
