@@ -259,6 +259,10 @@
         settleReady.reject(new Error('unknown lesson: ' + program));
         return;
       }
+      // Every picture of the lesson is decoded before it is first shown, hidden ones too.
+      for (const file of Object.keys(global.VECTOR_PICTURES || {})) {
+        if (file.startsWith(':/' + program + '/')) image(file);
+      }
       const page = new LessonPage(core, program);
       page.whenShown().then(() => settleReady.resolve(), settleReady.reject);
     }).catch((error) => {
