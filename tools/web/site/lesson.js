@@ -81,8 +81,12 @@
           const width = a[5], flags = a[6];
           let [x1, y1, x2, y2] = [a[0], a[1], a[2], a[3]];
           if (!(flags & Flag.Smooth)) {
-            x1 = snap(x1, dpr, width), y1 = snap(y1, dpr, width);
-            x2 = snap(x2, dpr, width), y2 = snap(y2, dpr, width);
+            // Along a level or upright line its ends fall on pixel edges, so that its dots
+            // cover whole pixels too.
+            const level = Math.abs(y2 - y1) < 0.5 / dpr, upright = Math.abs(x2 - x1) < 0.5 / dpr;
+            const edge = (value) => Math.round(value * dpr) / dpr;
+            [x1, x2] = level ? [edge(x1), edge(x2)] : [snap(x1, dpr, width), snap(x2, dpr, width)];
+            [y1, y2] = upright ? [edge(y1), edge(y2)] : [snap(y1, dpr, width), snap(y2, dpr, width)];
           }
           ctx.strokeStyle = cssColour(a[4]);
           ctx.lineWidth = width;

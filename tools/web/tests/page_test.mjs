@@ -74,8 +74,13 @@ describe('replay', () => {
     const ctx = recordingContext();
     page.replay(ctx, [Op.Line, 1.2, 2.2, 30.4, 2.2, 0xff0000, 1, 0,
       Op.Line, 1.2, 2.2, 30.4, 2.2, 0xff0000, 1, Flag.Smooth], [], env());
-    assert.deepEqual(named(ctx.calls, 'moveTo'), [['moveTo', 1.5, 2.5], ['moveTo', 1.2, 2.2]]);
-    assert.deepEqual(named(ctx.calls, 'lineTo'), [['lineTo', 30.5, 2.5], ['lineTo', 30.4, 2.2]]);
+    // Level: across it on a pixel's middle, along it from edge to edge.
+    assert.deepEqual(named(ctx.calls, 'moveTo'), [['moveTo', 1, 2.5], ['moveTo', 1.2, 2.2]]);
+    assert.deepEqual(named(ctx.calls, 'lineTo'), [['lineTo', 30, 2.5], ['lineTo', 30.4, 2.2]]);
+    const slant = recordingContext();
+    page.replay(slant, [Op.Line, 1.2, 2.2, 30.4, 12.2, 0, 1, 0], [], env());
+    assert.deepEqual(named(slant.calls, 'moveTo'), [['moveTo', 1.5, 2.5]]);
+    assert.deepEqual(named(slant.calls, 'lineTo'), [['lineTo', 30.5, 12.5]]);
   });
 
   test('a dotted line dots as wide as it is, and the dash does not outlive it', () => {
