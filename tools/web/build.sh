@@ -17,8 +17,8 @@ site="$out/site"
 rm -rf "$site"
 node tools/web/site.mjs "$out/site-core/vectors-core.js" "$site"
 mkdir -p "$site/fonts"
-if [ -x tools/web/fonts.sh ]; then
-  tools/web/fonts.sh "$site"
+if [ -f tools/web/fonts.sh ]; then
+  bash tools/web/fonts.sh "$site"
 else
   # No font subsets built: the pages fall back to the fonts the machine has.
   : >"$site/fonts/fonts.css"
