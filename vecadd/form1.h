@@ -10,6 +10,11 @@
 
 namespace vecadd {
 
+// What the window shows, for screen readers.
+inline constexpr const char* kDescription =
+    "向量加法：从家到商店再到学校，演示三角形法则。演示"
+    "结束后拖动端点改变向量，点击“作和向量”画出 a+b。";
+
 inline constexpr double kHead = 30;  // arrowhead length in surface units
 
 class Form1 : public kit::Form {

@@ -3,7 +3,5 @@
 #include "kit/qt/formwindow.h"
 
 int main(int argc, char** argv) {
-  return kitqt::runProgram(argc, argv, std::make_unique<vecadd::Form1>(),
-                           "向量加法：从家到商店再到学校，演示三角形法则。演示结束后拖动端点改变向"
-                           "量，点击“作和向量”画出 a+b。");
+  return kitqt::runProgram(argc, argv, std::make_unique<vecadd::Form1>(), vecadd::kDescription);
 }

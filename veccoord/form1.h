@@ -10,6 +10,11 @@
 
 namespace veccoord {
 
+// What the window shows, for screen readers.
+inline constexpr const char* kDescription =
+    "向量的坐标运算：用坐标求两个向量的和，演示平移、作"
+    "和向量、横纵坐标分解与公式。";
+
 inline constexpr double kHead = 0.3;  // arrowhead length in surface units
 
 class Form1 : public kit::Form {

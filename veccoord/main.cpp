@@ -3,7 +3,5 @@
 #include "kit/qt/formwindow.h"
 
 int main(int argc, char** argv) {
-  return kitqt::runProgram(
-      argc, argv, std::make_unique<veccoord::Form1>(),
-      "向量的坐标运算：用坐标求两个向量的和，演示平移、作和向量、横纵坐标分解与公式。");
+  return kitqt::runProgram(argc, argv, std::make_unique<veccoord::Form1>(), veccoord::kDescription);
 }

@@ -9,6 +9,12 @@
 
 namespace vecintro {
 
+// What the window shows, for screen readers.
+inline constexpr const char* kDescription =
+    "向量导入：100牛的拉力拉动小车。在小车右侧按下或拖动"
+    "鼠标可以改变拉力的方向，点击“启动”观察小车跑完全"
+    "程所用的时间。";
+
 // The hook point H, the middle of the cart's front face at the start, where the force acts;
 // surface twips, y growing downwards.
 inline constexpr double kHookX = 1200, kHookY = 1800;

@@ -9,6 +9,11 @@
 
 namespace vecscale {
 
+// What the window shows, for screen readers.
+inline constexpr const char* kDescription =
+    "数乘向量：输入倍数后画出 λa，再把点的坐标投到坐标"
+    "轴上，并显示公式。";
+
 inline constexpr double kHead = 0.3;  // arrowhead length in surface units
 
 class Form2 : public kit::Form {

@@ -10,6 +10,11 @@
 
 namespace vecsub {
 
+// What the window shows, for screen readers.
+inline constexpr const char* kDescription =
+    "向量的减法：向量 a 与 b 有公共起点 O。拖动端点改变向"
+    "量，点击按钮画出 a-b 或 b-a。";
+
 inline constexpr double kHead = 30;  // arrowhead length in surface units
 
 class Form1 : public kit::Form {

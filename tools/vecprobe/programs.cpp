@@ -20,4 +20,13 @@ const std::map<std::string, FormFactory>& programs() {
   return known;
 }
 
+const std::map<std::string, std::string>& descriptions() {
+  static const std::map<std::string, std::string> known = {
+      {"vecadd", vecadd::kDescription},     {"veccoord", veccoord::kDescription},
+      {"vecintro", vecintro::kDescription}, {"vecscale", vecscale::kDescription},
+      {"vecsub", vecsub::kDescription},
+  };
+  return known;
+}
+
 }  // namespace probe

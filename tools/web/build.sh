@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# build.sh [OUT_DIR]: builds the WebAssembly module OUT_DIR/probe/webprobe-core.js (+ .wasm)
-# with Debian's Emscripten, installing it when missing. OUT_DIR defaults to build-web.
+# build.sh [OUT_DIR]: builds the lessons for the browser with Debian's Emscripten (installing it
+# when missing) into OUT_DIR (default build-web): the whole site in OUT_DIR/site/ (open
+# OUT_DIR/site/index.html), its archive OUT_DIR/vectors-web-1.0.zip, and the driver's module
+# OUT_DIR/probe/webprobe-core.js (+ .wasm) that nodeprobe.mjs runs.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 out="${1:-build-web}"
@@ -10,3 +12,15 @@ tools/web/setup.sh
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 emcmake cmake -S tools/web -B "$out" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" >/dev/null
 cmake --build "$out" -j2
+
+site="$out/site"
+rm -rf "$site"
+node tools/web/site.mjs "$out/site-core/vectors-core.js" "$site"
+mkdir -p "$site/fonts"
+if [ -f tools/web/fonts.sh ]; then
+  bash tools/web/fonts.sh "$site"
+else
+  # No font subsets built: the pages fall back to the fonts the machine has.
+  : >"$site/fonts/fonts.css"
+fi
+tools/web/zip.sh "$out"

@@ -1,0 +1,156 @@
+// The page's way into its lesson: plain C functions the JavaScript runtime calls. A page holds
+// one lesson; texts come back as UTF-8 kept alive until the next call that returns one.
+#include <emscripten.h>
+
+#include <cmath>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "kit/json.h"
+#include "kit/web/lesson.h"
+#include "tools/vecprobe/dump.h"
+#include "tools/vecprobe/programs.h"
+
+namespace {
+
+std::unique_ptr<kitweb::Lesson> lesson;
+std::string returned, paintStrings, lastError;
+
+const char* give(std::string text) {
+  returned = std::move(text);
+  return returned.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+// Opens the lesson `program`: 1, or 0 for a name no lesson has. `test` runs it on its own
+// clock (the page's test hook); otherwise its time starts at `now` on the page's clock.
+EMSCRIPTEN_KEEPALIVE int vec_open(const char* program, int test, double now) {
+  const auto& known = probe::programs();
+  const auto factory = known.find(program);
+  if (factory == known.end()) return 0;
+  const auto description = probe::descriptions().find(program);
+  lesson = std::make_unique<kitweb::Lesson>(
+      factory->second(), test ? kitweb::Lesson::Clock::Virtual : kitweb::Lesson::Clock::Real,
+      description == probe::descriptions().end() ? "" : description->second, now);
+  return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vec_describe(double zoom) {
+  return give(lesson->describe(zoom));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vec_fit(double width, double height) {
+  return give(lesson->fit(width, height));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vec_state(double zoom) {
+  return give(lesson->state(zoom));
+}
+
+EMSCRIPTEN_KEEPALIVE int vec_mouse(const char* canvas, int down, int button, int shift, double x,
+                                   double y, double zoom, double now) {
+  return lesson->mouse(canvas, down != 0, button, shift, x, y, zoom, now);
+}
+
+// The same at a point in the area's units (the test hook's exact points).
+EMSCRIPTEN_KEEPALIVE int vec_mouse_units(const char* canvas, int down, int button, int shift,
+                                         double x, double y, double now) {
+  return lesson->mouseAt(canvas, down != 0, button, shift, static_cast<float>(x),
+                         static_cast<float>(y), now);
+}
+
+EMSCRIPTEN_KEEPALIVE int vec_click(const char* name, double now) {
+  return lesson->click(name, now);
+}
+
+EMSCRIPTEN_KEEPALIVE int vec_type(const char* name, const char* text, double now) {
+  return lesson->type(name, text, now);
+}
+
+EMSCRIPTEN_KEEPALIVE int vec_key(const char* name, int code, double now) {
+  return lesson->key(name, code, now);
+}
+
+EMSCRIPTEN_KEEPALIVE void vec_advance(double now) {
+  lesson->advance(now);
+}
+
+// When the next tick falls due on the page's clock; not a number when none will.
+EMSCRIPTEN_KEEPALIVE double vec_next_due() {
+  return lesson->nextDue().value_or(std::nan(""));
+}
+
+// The message boxes to show, as a JSON array of texts; the lesson holds until vec_release.
+EMSCRIPTEN_KEEPALIVE const char* vec_take_boxes(double now) {
+  kit::JsonArray boxes;
+  for (const std::string& text : lesson->takeBoxes(now)) boxes.raw(kit::jsonString(text));
+  return give(boxes.str());
+}
+
+EMSCRIPTEN_KEEPALIVE void vec_release(double now) {
+  lesson->release(now);
+}
+
+EMSCRIPTEN_KEEPALIVE int vec_run(double ms) {
+  return lesson->run(ms);
+}
+
+EMSCRIPTEN_KEEPALIVE int vec_tick(const char* name, int count) {
+  return lesson->tick(name, count);
+}
+
+// Paints an area ("Form" for the window itself) and gives the count of numbers written;
+// vec_paint_numbers and vec_paint_strings hand them over.
+EMSCRIPTEN_KEEPALIVE int vec_paint(const char* canvas, double zoom, double width, double height) {
+  const kitweb::CommandBuffer& buffer = lesson->paint(canvas, zoom, width, height);
+  kit::JsonArray strings;
+  for (const std::string& text : buffer.strings()) strings.raw(kit::jsonString(text));
+  paintStrings = strings.str();
+  return static_cast<int>(buffer.numbers().size());
+}
+
+EMSCRIPTEN_KEEPALIVE const double* vec_paint_numbers() {
+  return lesson->painted().numbers().data();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vec_paint_strings() {
+  return paintStrings.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE double vec_fingerprint(const char* canvas) {
+  return static_cast<double>(lesson->fingerprint(canvas));
+}
+
+// "[x,y]": the pixels inside an area's border of a point in its units; "" for no such area.
+EMSCRIPTEN_KEEPALIVE const char* vec_to_pixels(const char* canvas, double x, double y,
+                                               double zoom) {
+  const auto pixel = lesson->toPixels(canvas, x, y, zoom);
+  if (!pixel) return give("");
+  return give(kit::JsonArray().raw(kit::jsonNumber(pixel->x)).raw(kit::jsonNumber(pixel->y)).str());
+}
+
+// The driver's state dump of the controls named (blank-separated; none for all). On an unknown
+// name, 0 and the reason in vec_error.
+EMSCRIPTEN_KEEPALIVE const char* vec_dump(const char* names) {
+  std::vector<std::string> wanted;
+  std::istringstream words(names);
+  for (std::string name; words >> name;) wanted.push_back(name);
+  try {
+    return give(probe::dumpState(lesson->form(), wanted));
+  } catch (const std::invalid_argument& error) {
+    lastError = error.what();
+    return nullptr;
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vec_error() {
+  return lastError.c_str();
+}
+
+}  // extern "C"

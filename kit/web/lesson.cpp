@@ -1,0 +1,283 @@
+// The lesson behind a page.
+#include "lesson.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "kit/canvas.h"
+#include "kit/controls.h"
+#include "kit/json.h"
+#include "kit/scene.h"
+#include "kit/zoom.h"
+
+namespace kitweb {
+namespace {
+
+// Whole pixels of a length in twips, as the desktop rounds its widgets' places.
+int wholePixels(double twips, double zoom) {
+  return static_cast<int>(std::lround(kit::pixels(twips, zoom)));
+}
+
+std::string rectJson(const kit::TwipRect& rect, double zoom) {
+  kit::JsonArray out;
+  for (double value : {rect.left, rect.top, rect.width, rect.height})
+    out.raw(std::to_string(wholePixels(value, zoom)));
+  return out.str();
+}
+
+std::string colourJson(kit::Color color) {
+  const kit::Rgb rgb = kit::rgbOf(color);
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+  return kit::jsonString(text);
+}
+
+std::string sizeJson(double width, double height, double zoom) {
+  return kit::JsonArray()
+      .raw(std::to_string(wholePixels(width, zoom)))
+      .raw(std::to_string(wholePixels(height, zoom)))
+      .str();
+}
+
+// The frames first, then buttons and text boxes: what lies inside a frame stays in front.
+std::vector<const kit::WindowControl*> stacked(const kit::Form& form) {
+  std::vector<const kit::WindowControl*> out;
+  for (const kit::Control* control : form.controls())
+    if (control->kind() == kit::Kind::Frame)
+      out.push_back(static_cast<const kit::WindowControl*>(control));
+  for (const kit::Control* control : form.controls())
+    if (control->kind() == kit::Kind::Button || control->kind() == kit::Kind::TextBox)
+      out.push_back(static_cast<const kit::WindowControl*>(control));
+  return out;
+}
+
+// A button's or frame's caption, or a text box's text.
+const std::string& wordsOf(const kit::WindowControl& control) {
+  switch (control.kind()) {
+    case kit::Kind::Button:
+      return static_cast<const kit::Button&>(control).Caption;
+    case kit::Kind::Frame:
+      return static_cast<const kit::Frame&>(control).Caption;
+    default:
+      return static_cast<const kit::TextBox&>(control).Text();
+  }
+}
+
+const char* kindName(kit::Kind kind) {
+  switch (kind) {
+    case kit::Kind::Button:
+      return "button";
+    case kit::Kind::Frame:
+      return "frame";
+    default:
+      return "textbox";
+  }
+}
+
+std::string controlJson(const kit::WindowControl& control, double zoom) {
+  kit::JsonObject out;
+  out.add("kind", kindName(control.kind())).add("name", control.name());
+  out.raw("rect", rectJson(control.rect, zoom));
+  kit::JsonArray families;
+  for (const std::string& family : kit::familiesFor(control.font.face))
+    families.raw(kit::jsonString(family));
+  out.raw("families", families.str());
+  out.add("px", kit::fontPixels(control.font, zoom)).add("bold", control.font.bold);
+  out.add("font", cssFont(control.font, zoom));
+  out.add("tabIndex", control.tabIndex).add("visible", control.Visible);
+  if (control.kind() == kit::Kind::TextBox) {
+    const auto& box = static_cast<const kit::TextBox&>(control);
+    out.raw("back", colourJson(box.BackColor)).raw("fore", colourJson(box.ForeColor));
+    out.add("multiLine", box.multiLine).add("wordWrap", box.wordWrap);
+    out.add("readOnly", box.readOnly).add("border", box.border);
+    out.add("text", box.Text());
+  } else {
+    out.add("caption", wordsOf(control));
+  }
+  return out.str();
+}
+
+}  // namespace
+
+Lesson::Lesson(std::unique_ptr<kit::Form> form, Clock clock, std::string description, double now)
+    : form_(std::move(form)),
+      clock_(clock),
+      description_(std::move(description)),
+      designWidth_(form_->Width),
+      designHeight_(form_->Height),
+      session_(*form_, clock == Clock::Real ? kit::Session::Lateness::SkipMissed
+                                            : kit::Session::Lateness::DeliverAll) {
+  session_.load();
+  session_.start(clock_ == Clock::Real ? now : 0);
+  if (clock_ == Clock::Virtual) answerBoxes();
+}
+
+std::string Lesson::describe(double zoom) const {
+  const kit::Form& form = *form_;
+  kit::JsonObject out;
+  out.add("caption", form.Caption).add("description", description_);
+  out.raw("design", sizeJson(designWidth_, designHeight_, 1.0));
+  out.raw("size", sizeJson(form.Width, form.Height, zoom));
+  out.raw("back", colourJson(form.BackColor));
+  out.add("font", cssFont(form.font, zoom));
+  kit::JsonArray controls;
+  for (const kit::WindowControl* control : stacked(form)) controls.raw(controlJson(*control, zoom));
+  out.raw("controls", controls.str());
+  kit::JsonArray canvases;
+  for (const kit::Canvas* canvas : form.canvases()) {
+    if (canvas == &form_->window()) continue;
+    canvases.raw(kit::JsonObject()
+                     .add("name", canvas->name())
+                     .raw("rect", rectJson(canvas->outer(), zoom))
+                     .add("border", static_cast<int>(std::lround(canvas->borderPixels() * zoom)))
+                     .raw("back", colourJson(canvas->BackColor))
+                     .str());
+  }
+  out.raw("canvases", canvases.str());
+  return out.str();
+}
+
+std::string Lesson::fit(double areaWidth, double areaHeight) const {
+  const double zoom = kit::fitDesign(areaWidth, areaHeight, kit::pixels(designWidth_, 1),
+                                     kit::pixels(designHeight_, 1))
+                          .zoom;
+  // A window grown taller since (result lines) keeps the zoom and runs on below.
+  return kit::JsonObject()
+      .add("zoom", zoom)
+      .add("left", kit::centred(areaWidth, wholePixels(form_->Width, zoom)))
+      .add("top", kit::centred(areaHeight, wholePixels(form_->Height, zoom)))
+      .str();
+}
+
+std::string Lesson::state(double zoom) const {
+  kit::JsonObject out;
+  out.add("caption", form_->Caption);
+  out.raw("size", sizeJson(form_->Width, form_->Height, zoom));
+  kit::JsonObject controls;
+  for (const kit::WindowControl* control : stacked(*form_)) {
+    controls.raw(control->name(), kit::JsonArray()
+                                      .raw(control->Visible ? "true" : "false")
+                                      .raw(kit::jsonString(wordsOf(*control)))
+                                      .str());
+  }
+  out.raw("controls", controls.str());
+  return out.str();
+}
+
+double Lesson::timeOf(double now) {
+  return clock_ == Clock::Virtual ? session_.clock().now() : now;
+}
+
+void Lesson::answerBoxes() {
+  const double now = session_.clock().now();
+  session_.takeBoxes(now);  // answered with OK at once
+  session_.release(now);
+}
+
+bool Lesson::deliver(const std::function<void()>& handler, double now) {
+  if (!handler) return false;
+  const bool ran = session_.deliver(handler, timeOf(now));
+  if (clock_ == Clock::Virtual) answerBoxes();
+  return ran;
+}
+
+bool Lesson::mouse(const std::string& canvas, bool down, int button, int shift, double x, double y,
+                   double zoom, double now) {
+  const kit::Canvas* area = form_->findCanvas(canvas);
+  if (!area || !(zoom > 0)) return false;
+  const kit::PixelPoint units = kit::View(*area, zoom).toUnits({x, y});
+  return mouseAt(canvas, down, button, shift, static_cast<float>(units.x),
+                 static_cast<float>(units.y), now);
+}
+
+bool Lesson::mouseAt(const std::string& canvas, bool down, int button, int shift, float x, float y,
+                     double now) {
+  kit::Canvas* area = form_->findCanvas(canvas);
+  if (!area) return false;
+  const auto& handler = down ? area->onMouseDown : area->onMouseMove;
+  if (!handler) return false;
+  return deliver([&] { handler(button, shift, x, y); }, now);
+}
+
+bool Lesson::click(const std::string& name, double now) {
+  if (kit::Canvas* canvas = form_->findCanvas(name); canvas && canvas != &form_->window())
+    return deliver(canvas->onClick, now);
+  kit::Control* control = form_->find(name);
+  if (!control || control->kind() != kit::Kind::Button) return false;
+  return deliver(static_cast<kit::Button*>(control)->onClick, now);
+}
+
+bool Lesson::type(const std::string& name, const std::string& text, double now) {
+  kit::Control* control = form_->find(name);
+  if (!control || control->kind() != kit::Kind::TextBox) return false;
+  auto* box = static_cast<kit::TextBox*>(control);
+  return deliver([box, &text] { box->type(text); }, now);
+}
+
+bool Lesson::key(const std::string& name, int code, double now) {
+  kit::Control* control = form_->find(name);
+  if (!control || control->kind() != kit::Kind::TextBox) return false;
+  auto* box = static_cast<kit::TextBox*>(control);
+  if (!box->onKeyDown) return false;
+  return deliver([box, code] { box->onKeyDown(code); }, now);
+}
+
+void Lesson::advance(double now) {
+  if (clock_ == Clock::Real) session_.advance(now);
+}
+
+std::optional<double> Lesson::nextDue() {
+  if (clock_ == Clock::Virtual) return std::nullopt;
+  return session_.nextDue();
+}
+
+std::vector<std::string> Lesson::takeBoxes(double now) {
+  return session_.takeBoxes(timeOf(now));
+}
+
+void Lesson::release(double now) {
+  session_.release(timeOf(now));
+}
+
+bool Lesson::run(double ms) {
+  if (clock_ != Clock::Virtual || !std::isfinite(ms) || ms < 0) return false;
+  session_.advance(session_.clock().now() + ms);
+  answerBoxes();
+  return true;
+}
+
+bool Lesson::tick(const std::string& name, long count) {
+  kit::Control* control = form_->find(name);
+  if (!control || control->kind() != kit::Kind::Timer) return false;
+  auto* timer = static_cast<kit::Timer*>(control);
+  for (long i = 0; i < count && timer->Enabled(); ++i) deliver(timer->onTick, 0);
+  return true;
+}
+
+const CommandBuffer& Lesson::paint(const std::string& canvas, double zoom, double width,
+                                   double height) {
+  buffer_ = CommandBuffer(zoom);
+  kit::Canvas* area = canvas == "Form" ? &form_->window() : form_->findCanvas(canvas);
+  if (!area || !(zoom > 0)) return buffer_;
+  // The window's own background is the form's colour, as the desktop's window shows it.
+  const kit::Color back = area == &form_->window() ? form_->BackColor : area->BackColor;
+  buffer_.fillRect(0, 0, width, height, kit::rgbOf(back));
+  const kit::View view(*area, zoom);
+  kit::paintDrawing(view, width, height, buffer_);
+  kit::paintObjects(view, width, height, buffer_);
+  return buffer_;
+}
+
+std::size_t Lesson::fingerprint(const std::string& canvas) const {
+  const kit::Canvas* area = canvas == "Form" ? &form_->window() : form_->findCanvas(canvas);
+  return area ? kit::fingerprint(*area) : 0;
+}
+
+std::optional<kit::PixelPoint> Lesson::toPixels(const std::string& canvas, double x, double y,
+                                                double zoom) const {
+  const kit::Canvas* area = form_->findCanvas(canvas);
+  if (!area || !(zoom > 0)) return std::nullopt;
+  return kit::View(*area, zoom).toPixels(x, y);
+}
+
+}  // namespace kitweb

@@ -1,0 +1,91 @@
+// One lesson in a web page: the form and its session, the window laid out at a zoom for the page
+// to build its elements from, a cheap summary of what events change, the pupil's input in the
+// page's pixels, and the areas' drawings as command lists. Nothing here knows of a browser, so
+// it runs and tests natively too.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kit/form.h"
+#include "kit/session.h"
+#include "recorder.h"
+
+namespace kitweb {
+
+class Lesson {
+ public:
+  // Real: the page's clock (wall milliseconds); ticks a busy page missed are skipped. Virtual:
+  // the lesson's own clock, moved only by run(); every due tick is delivered and message boxes
+  // are answered at once, as the driver does.
+  enum class Clock { Real, Virtual };
+
+  // Runs Form_Load; the lesson's time starts at `now` (real) or 0 (virtual).
+  Lesson(std::unique_ptr<kit::Form> form, Clock clock, std::string description, double now = 0);
+  Lesson(const Lesson&) = delete;
+  Lesson& operator=(const Lesson&) = delete;
+
+  kit::Form& form() { return *form_; }
+  kit::Session& session() { return session_; }
+
+  // The window at a zoom as JSON: caption, designed and current size, colours, the frames,
+  // buttons and text boxes in the order they stack (frames behind), and the drawing areas.
+  std::string describe(double zoom) const;
+  // The zoom that fits the designed window into an area of the page with its proportions kept,
+  // and where the window (at its current size) then lies, centred: JSON zoom, left, top.
+  std::string fit(double areaWidth, double areaHeight) const;
+  // What a handler may change: the caption, the window's size and each control's visibility
+  // and caption or text, as JSON.
+  std::string state(double zoom) const;
+
+  // The pupil's input; true when a handler ran. Pixel positions are inside the area's border.
+  bool mouse(const std::string& canvas, bool down, int button, int shift, double x, double y,
+             double zoom, double now);
+  // The same at a point given in the area's units.
+  bool mouseAt(const std::string& canvas, bool down, int button, int shift, float x, float y,
+               double now);
+  // A button's click, or a press and release on a drawing area.
+  bool click(const std::string& name, double now);
+  // The box's whole new text, as a keystroke leaves it.
+  bool type(const std::string& name, const std::string& text, double now);
+  bool key(const std::string& name, int code, double now);
+
+  // Real clock: delivers the ticks due by `now`; nextDue says when the next one is.
+  void advance(double now);
+  std::optional<double> nextDue();
+  // The message boxes to show; the lesson holds until release().
+  std::vector<std::string> takeBoxes(double now);
+  void release(double now);
+
+  // Virtual clock: moves it on by `ms`, delivering every due tick (false for a stretch that is
+  // not a finite, non-negative number), and delivers up to `count` ticks of a timer, stopping
+  // once it is off (false for no such timer).
+  bool run(double ms);
+  bool tick(const std::string& timer, long count);
+
+  // An area's drawing at a zoom, its background first; `width` and `height` are the pixels of
+  // it that are shown.
+  const CommandBuffer& paint(const std::string& canvas, double zoom, double width, double height);
+  const CommandBuffer& painted() const { return buffer_; }
+  // Changes whenever what the area shows changes (0 for no such area).
+  std::size_t fingerprint(const std::string& canvas) const;
+  // Where a point in an area's units lies, in pixels inside its border.
+  std::optional<kit::PixelPoint> toPixels(const std::string& canvas, double x, double y,
+                                          double zoom) const;
+
+ private:
+  double timeOf(double now);
+  bool deliver(const std::function<void()>& handler, double now);
+  void answerBoxes();
+
+  std::unique_ptr<kit::Form> form_;
+  Clock clock_;
+  std::string description_;
+  double designWidth_, designHeight_;  // twips, before Form_Load
+  kit::Session session_;
+  CommandBuffer buffer_{1.0};
+};
+
+}  // namespace kitweb

@@ -1,0 +1,97 @@
+#!/usr/bin/env node
+// site.mjs CORE_JS SITE_DIR: lays out the lesson site in SITE_DIR from the built module CORE_JS
+// and this work tree: the launcher index.html with the lessons of launcher/lessons.cpp and their
+// thumbnails, one page per lesson (and lesson.html?NAME), the runtime, the style sheets, and
+// every program's pictures as data in js/pictures.js, since a page opened from a file may not
+// read the files beside it into a canvas.
+import fs from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const root = path.resolve(here, '..', '..');
+const sources = path.join(here, 'site');
+
+const escapeHtml = (text) => text.replace(/[&<>"]/g,
+  (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+
+// The lessons in teaching order, as the desktop's launcher lists them.
+export function readLessons(text) {
+  const lessons = [];
+  const entry = /\{\s*"(\w+)"\s*,\s*"([^"]*)"\s*,\s*"([^"]*)"\s*\}/g;
+  for (const [, program, title, summary] of text.matchAll(entry)) {
+    lessons.push({ program, title, summary });
+  }
+  return lessons;
+}
+
+// Every picture a program draws, under the name the model asks for it by (":/PROGRAM/FILE").
+export function pictureTable(programs) {
+  const table = {};
+  const types = { '.png': 'image/png', '.svg': 'image/svg+xml' };
+  for (const program of programs) {
+    const dir = path.join(root, program, 'assets');
+    if (!fs.existsSync(dir)) continue;
+    for (const file of fs.readdirSync(dir).sort()) {
+      const type = types[path.extname(file)];
+      if (!type) continue;
+      const data = fs.readFileSync(path.join(dir, file)).toString('base64');
+      table[`:/${program}/${file}`] = `data:${type};base64,${data}`;
+    }
+  }
+  return table;
+}
+
+function lessonPage(template, program, title) {
+  return template
+    .replace('@PROGRAM_ATTRIBUTE@', program ? ` data-program="${escapeHtml(program)}"` : '')
+    .replace('@TITLE@', escapeHtml(title));
+}
+
+function indexPage(template, lessons) {
+  const items = lessons.map((lesson, i) => [
+    `<li><a href="${lesson.program}.html">`,
+    `<span class="number">${i + 1}</span>`,
+    `<span class="thumb"><img src="thumbnails/${lesson.program}.png" alt=""></span>`,
+    `<span class="words"><span class="title">${escapeHtml(lesson.title)}</span>`,
+    `<span class="summary">${escapeHtml(lesson.summary)}</span></span></a></li>`,
+  ].join(''));
+  return template.replace('@LESSONS@', items.join('\n'));
+}
+
+function main([core, site]) {
+  if (!core || !site) {
+    process.stderr.write('usage: site.mjs CORE_JS SITE_DIR\n');
+    process.exitCode = 2;
+    return;
+  }
+  const lessons = readLessons(fs.readFileSync(path.join(root, 'launcher', 'lessons.cpp'), 'utf8'));
+  if (lessons.length === 0) throw new Error('no lessons found in launcher/lessons.cpp');
+  for (const dir of ['js', 'css', 'thumbnails']) fs.mkdirSync(path.join(site, dir), { recursive: true });
+
+  const lessonTemplate = fs.readFileSync(path.join(sources, 'lesson.html'), 'utf8');
+  for (const lesson of lessons) {
+    fs.writeFileSync(path.join(site, `${lesson.program}.html`),
+      lessonPage(lessonTemplate, lesson.program, lesson.title));
+    fs.copyFileSync(path.join(root, 'launcher', 'thumbnails', `${lesson.program}.png`),
+      path.join(site, 'thumbnails', `${lesson.program}.png`));
+  }
+  // Any lesson by name: lesson.html?vecsub.
+  fs.writeFileSync(path.join(site, 'lesson.html'), lessonPage(lessonTemplate, '', '平面向量'));
+  fs.writeFileSync(path.join(site, 'index.html'),
+    indexPage(fs.readFileSync(path.join(sources, 'index.html'), 'utf8'), lessons));
+
+  const pictures = pictureTable(lessons.map((lesson) => lesson.program));
+  fs.writeFileSync(path.join(site, 'js', 'pictures.js'),
+    '// The lessons\' pictures, embedded so that a page opened from a file can draw them.\n' +
+    `var VECTOR_PICTURES = ${JSON.stringify(pictures, null, 1)};\n`);
+  fs.copyFileSync(core, path.join(site, 'js', 'vectors-core.js'));
+  fs.copyFileSync(path.join(sources, 'lesson.js'), path.join(site, 'js', 'lesson.js'));
+  for (const sheet of ['lesson.css', 'index.css']) {
+    fs.copyFileSync(path.join(sources, sheet), path.join(site, 'css', sheet));
+  }
+}
+
+if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {
+  main(process.argv.slice(2));
+}

@@ -1,0 +1,912 @@
+// One lesson in the browser: builds the window the model describes (buttons, text boxes, frames
+// and drawing areas), fits it to the browser window, replays the model's drawings on 2D
+// canvases, feeds it the pupil's pointer, keys and typing, runs its timers on animation frames
+// and shows its message boxes. A classic script: pages opened from a file may not load modules.
+(function (global) {
+  'use strict';
+
+  // ---- Pieces without a page (the Node tests run these) ----
+
+  // The model's drawing commands: an opcode, then a fixed count of numbers.
+  const Op = { FillRect: 1, Disc: 2, Line: 3, Arc: 4, Text: 5, Picture: 6, Mark: 7 };
+  const operandCount = { 1: 5, 2: 5, 3: 7, 4: 8, 5: 5, 6: 6, 7: 6 };
+  const Flag = { Dotted: 1, RoundCap: 2, Smooth: 4 };
+
+  function cssColour(packed) {
+    return '#' + (packed >>> 0).toString(16).padStart(6, '0');
+  }
+
+  // The design's mouse button of a pointer's button (left 1, right 2, middle 4).
+  function buttonCode(button) {
+    return button === 0 ? 1 : button === 2 ? 2 : button === 1 ? 4 : 0;
+  }
+
+  // The buttons held during a move: a pointer's `buttons` already uses the design's bits.
+  function heldCode(buttons) {
+    return buttons & 7;
+  }
+
+  function shiftCode(event) {
+    return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+  }
+
+  const namedKeys = {
+    Enter: 13, Escape: 27, Backspace: 8, Tab: 9, Delete: 46, Shift: 16, Control: 17, Alt: 18,
+  };
+
+  // The design's code of a key: Enter 13 and the other named keys, a printable character below
+  // 128 as its upper-case code, anything else 0.
+  function keyCode(event) {
+    if (Object.prototype.hasOwnProperty.call(namedKeys, event.key)) return namedKeys[event.key];
+    if (typeof event.key !== 'string' || [...event.key].length !== 1) return 0;
+    const c = event.key.codePointAt(0);
+    if (c >= 0x61 && c <= 0x7a) return c - 0x20;
+    return c < 128 ? c : 0;
+  }
+
+  // A crisp line's end on the device's pixel grid: an odd width centred on a pixel's middle, an
+  // even one on its edge, so that level and upright lines cover whole pixels.
+  function snap(value, dpr, width) {
+    const device = Math.max(1, Math.round(width * dpr));
+    const offset = device % 2 ? 0.5 : 0;
+    return (Math.round(value * dpr) + offset) / dpr;
+  }
+
+  // Replays a command list on a 2D context whose units are the area's CSS pixels. `env` gives
+  // the device pixel ratio, the pictures (null while loading: env.missing is set) and notes the
+  // fonts a text needs.
+  function replay(ctx, numbers, strings, env) {
+    const dpr = env.dpr || 1;
+    let i = 0;
+    while (i < numbers.length) {
+      const op = numbers[i];
+      const count = operandCount[op];
+      if (count === undefined || i + 1 + count > numbers.length) {
+        throw new Error('bad drawing command ' + op + ' at ' + i);
+      }
+      const a = numbers.slice(i + 1, i + 1 + count);
+      i += 1 + count;
+      switch (op) {
+        case Op.FillRect:
+          ctx.fillStyle = cssColour(a[4]);
+          ctx.fillRect(a[0], a[1], a[2], a[3]);
+          break;
+        case Op.Disc:
+          ctx.fillStyle = cssColour(a[3]);
+          ctx.beginPath();
+          ctx.arc(a[0], a[1], a[2], 0, 2 * Math.PI);
+          ctx.fill();
+          break;
+        case Op.Line: {
+          const width = a[5], flags = a[6];
+          let [x1, y1, x2, y2] = [a[0], a[1], a[2], a[3]];
+          if (!(flags & Flag.Smooth)) {
+            // Along a level or upright line its ends fall on pixel edges, so that its dots
+            // cover whole pixels too.
+            const level = Math.abs(y2 - y1) < 0.5 / dpr, upright = Math.abs(x2 - x1) < 0.5 / dpr;
+            const edge = (value) => Math.round(value * dpr) / dpr;
+            [x1, x2] = level ? [edge(x1), edge(x2)] : [snap(x1, dpr, width), snap(x2, dpr, width)];
+            [y1, y2] = upright ? [edge(y1), edge(y2)] : [snap(y1, dpr, width), snap(y2, dpr, width)];
+          }
+          ctx.strokeStyle = cssColour(a[4]);
+          ctx.lineWidth = width;
+          ctx.lineCap = flags & Flag.RoundCap ? 'round' : 'butt';
+          // Dots and gaps as long as the line is wide, as the desktop's pen draws them.
+          ctx.setLineDash(flags & Flag.Dotted ? [width, width] : []);
+          ctx.beginPath();
+          ctx.moveTo(x1, y1);
+          ctx.lineTo(x2, y2);
+          ctx.stroke();
+          ctx.setLineDash([]);
+          break;
+        }
+        case Op.Arc: {
+          // Counter-clockwise on screen: the canvas counts angles the other way round.
+          const start = -a[3] * Math.PI / 180, end = -(a[3] + a[4]) * Math.PI / 180;
+          ctx.strokeStyle = cssColour(a[5]);
+          ctx.lineWidth = a[6];
+          ctx.lineCap = 'square';
+          ctx.beginPath();
+          if (a[4] >= 360) {
+            ctx.arc(a[0], a[1], a[2], 0, 2 * Math.PI);
+          } else {
+            ctx.arc(a[0], a[1], a[2], start, end, true);
+          }
+          ctx.stroke();
+          break;
+        }
+        case Op.Text: {
+          const text = strings[a[2]], font = strings[a[3]];
+          if (env.needFont) env.needFont(font, text);
+          ctx.font = font;
+          ctx.fillStyle = cssColour(a[4]);
+          // The baseline one font ascent below the top, where the desktop puts it; 'top' (the
+          // em box) would lift a Latin letter a pixel or two.
+          const ascent = env.ascent ? env.ascent(ctx, font) : undefined;
+          if (ascent === undefined) {
+            ctx.textBaseline = 'top';
+            ctx.fillText(text, a[0], a[1]);
+          } else {
+            ctx.textBaseline = 'alphabetic';
+            ctx.fillText(text, a[0], a[1] + ascent);
+          }
+          break;
+        }
+        case Op.Picture:
+          drawPicture(ctx, strings[a[0]], a[1] >= 0 ? strings[a[1]] : '', a[2], a[3], a[4], a[5],
+              env);
+          break;
+        case Op.Mark: {
+          const colour = cssColour(a[4]);
+          ctx.fillStyle = colour;
+          ctx.strokeStyle = colour;
+          ctx.lineWidth = 1;
+          ctx.beginPath();
+          if (a[5]) {
+            ctx.ellipse(a[0] + a[2] / 2, a[1] + a[3] / 2, a[2] / 2, a[3] / 2, 0, 0, 2 * Math.PI);
+          } else {
+            ctx.rect(a[0], a[1], a[2], a[3]);
+          }
+          ctx.fill();
+          ctx.stroke();
+          break;
+        }
+      }
+    }
+  }
+
+  // A picture at its own size lands on whole device pixels, copied as it is; at any other size
+  // its artwork is drawn afresh at that size, never a blown-up bitmap.
+  function drawPicture(ctx, file, source, x, y, width, height, env) {
+    const dpr = env.dpr || 1;
+    const bitmap = env.image(file);
+    const deviceWidth = Math.round(width * dpr), deviceHeight = Math.round(height * dpr);
+    if (bitmap && bitmap.naturalWidth === deviceWidth && bitmap.naturalHeight === deviceHeight) {
+      const m = ctx.getTransform();
+      ctx.save();
+      ctx.setTransform(1, 0, 0, 1, 0, 0);
+      ctx.imageSmoothingEnabled = false;
+      ctx.drawImage(bitmap, Math.round(m.e + x * dpr), Math.round(m.f + y * dpr));
+      ctx.restore();
+      return;
+    }
+    const artwork = (source && env.image(source)) || bitmap;
+    if (!artwork) {
+      env.missing = true;
+      return;
+    }
+    ctx.imageSmoothingEnabled = true;
+    ctx.drawImage(artwork, x, y, width, height);
+  }
+
+  const shared = { Op, Flag, operandCount, cssColour, buttonCode, heldCode, shiftCode, keyCode,
+    snap, replay };
+  if (typeof module === 'object' && module.exports) {
+    module.exports = shared;
+    return;
+  }
+
+  // ---- The page ----
+
+  const doc = global.document;
+  const testMode = /^#test\b/.test(global.location.hash);
+  const errors = [];
+  const describeError = (value) =>
+    value instanceof Error ? value.name + ': ' + value.message : String(value);
+
+  global.addEventListener('error', (event) => {
+    errors.push(event.error ? describeError(event.error)
+      : event.message + ' (' + event.filename + ':' + event.lineno + ')');
+  });
+  global.addEventListener('unhandledrejection', (event) => {
+    errors.push('unhandled rejection: ' + describeError(event.reason));
+  });
+  const consoleError = global.console.error.bind(global.console);
+  global.console.error = function (...args) {
+    errors.push(args.map(describeError).join(' '));
+    consoleError(...args);
+  };
+
+  let settleReady;
+  const ready = new Promise((resolve, reject) => {
+    settleReady = { resolve, reject };
+  });
+  ready.catch(() => {});  // a page that cannot run says so on the page itself
+  if (testMode) {
+    global.vectorsTest = {
+      ready,
+      errors,
+      dump: () => { throw new Error('the lesson is not ready'); },
+      run: () => { throw new Error('the lesson is not ready'); },
+      tick: () => { throw new Error('the lesson is not ready'); },
+      unitsToClient: () => { throw new Error('the lesson is not ready'); },
+    };
+  }
+
+  // A page that cannot show its lesson says why, in Chinese, with the way back.
+  function notice(text) {
+    doc.body.textContent = '';
+    doc.body.className = 'notice-page';
+    const box = doc.createElement('main');
+    box.className = 'notice';
+    const para = doc.createElement('p');
+    para.textContent = text;
+    const back = doc.createElement('a');
+    back.href = 'index.html';
+    back.textContent = '返回“平面向量”课程列表';
+    box.append(para, back);
+    doc.body.append(box);
+  }
+
+  function programName() {
+    const named = doc.documentElement.dataset.program;
+    if (named) return named;
+    return decodeURIComponent(global.location.search.replace(/^\?/, '').split('&')[0] || '');
+  }
+
+  function start() {
+    const program = programName();
+    if (typeof global.WebAssembly !== 'object') {
+      settleReady.reject(new Error('no WebAssembly'));  // the page has said so already
+      return;
+    }
+    if (typeof global.createVectors !== 'function') {
+      notice('这一课的文件不完整（缺少 js/vectors-core.js），请重新复制整个课件文件夹。');
+      settleReady.reject(new Error('no js/vectors-core.js'));
+      return;
+    }
+    global.createVectors().then((core) => {
+      const opened = core.ccall('vec_open', 'number', ['string', 'number', 'number'],
+        [program, testMode ? 1 : 0, performance.now()]);
+      if (!opened) {
+        notice(program ? '没有名为“' + program + '”的课。' : '没有指明要打开哪一课。');
+        settleReady.reject(new Error('unknown lesson: ' + program));
+        return;
+      }
+      // Every picture of the lesson is decoded before it is first shown, hidden ones too.
+      for (const file of Object.keys(global.VECTOR_PICTURES || {})) {
+        if (file.startsWith(':/' + program + '/')) image(file);
+      }
+      const page = new LessonPage(core, program);
+      page.whenShown().then(() => settleReady.resolve(), settleReady.reject);
+    }).catch((error) => {
+      settleReady.reject(error);
+      throw error;
+    });
+  }
+
+  // The pictures the lessons draw, from their embedded data, decoded once.
+  const images = new Map();
+  function image(file) {
+    let entry = images.get(file);
+    if (!entry) {
+      const data = (global.VECTOR_PICTURES || {})[file];
+      if (!data) return null;
+      const img = new global.Image();
+      entry = { img, loaded: false, done: null };
+      entry.done = new Promise((resolve) => {
+        img.onload = () => { entry.loaded = true; resolve(); };
+        img.onerror = () => resolve();
+      });
+      img.src = data;
+      images.set(file, entry);
+    }
+    return entry.loaded ? entry.img : null;
+  }
+  function picturesLoaded() {
+    return Promise.all([...images.values()].map((entry) => entry.done));
+  }
+
+  class LessonPage {
+    constructor(core, program) {
+      this.core = core;
+      this.program = program;
+      this.zoom = 1;
+      this.dpr = global.devicePixelRatio || 1;
+      this.frameRequested = false;
+      this.boxesUp = false;
+      this.controls = new Map();  // name -> { info, element }
+      this.areas = [];  // { name, canvas, ctx, rect, border, shown }
+      this.size = [0, 0];
+      this.fontsAsked = new Set();
+      this.ascents = new Map();
+      this.build();
+      this.afterEvent();
+    }
+
+    call(name, returns, types, args) {
+      return this.core.ccall(name, returns, types, args);
+    }
+
+    now() {
+      return performance.now();
+    }
+
+    describe() {
+      return JSON.parse(this.call('vec_describe', 'string', ['number'], [this.zoom]));
+    }
+
+    // The page's drawing room: the browser window less any scroll bar.
+    area() {
+      const root = doc.documentElement;
+      return [root.clientWidth || global.innerWidth, root.clientHeight || global.innerHeight];
+    }
+
+    build() {
+      doc.body.className = 'lesson-page';
+      this.stage = doc.createElement('div');
+      this.stage.className = 'stage';
+      doc.body.append(this.stage);
+      const fit = JSON.parse(this.call('vec_fit', 'string', ['number', 'number'], this.area()));
+      this.zoom = fit.zoom;
+      const design = this.describe();
+      doc.title = design.caption.trim() || doc.title;
+      this.stage.style.background = design.back;
+
+      this.windowArea = this.addArea('Form', 'window-canvas');
+      for (const info of design.canvases) {
+        const area = this.addArea(info.name, 'surface');
+        area.canvas.id = info.name;
+        area.canvas.setAttribute('role', 'img');
+        area.canvas.setAttribute('aria-label', '绘图区');
+        if (design.description) area.canvas.setAttribute('aria-description', design.description);
+        this.listenToPointer(area);
+      }
+      // Tab order follows the design's tab indexes; the stacking (frames behind) is in the CSS.
+      const order = design.controls.map((info, place) => ({ info, place }));
+      order.sort((x, y) => x.info.tabIndex - y.info.tabIndex || x.place - y.place);
+      for (const { info } of order) this.addControl(info);
+
+      this.dialog = this.makeDialog();
+      this.addSaveButton();
+      this.listenToWindow();
+      this.layOut(design);
+    }
+
+    addArea(name, className) {
+      const canvas = doc.createElement('canvas');
+      canvas.className = className;
+      this.stage.append(canvas);
+      const area = { name, canvas, ctx: canvas.getContext('2d'), rect: [0, 0, 0, 0], border: 0,
+        shown: null };
+      this.areas.push(area);
+      return area;
+    }
+
+    addControl(info) {
+      let element;
+      if (info.kind === 'button') {
+        element = doc.createElement('button');
+        element.type = 'button';
+        element.className = 'control button';
+        element.addEventListener('click', () => this.deliver('vec_click', ['string'], [info.name]));
+      } else if (info.kind === 'frame') {
+        element = doc.createElement('fieldset');
+        element.className = 'control frame';
+        const panel = doc.createElement('div');
+        panel.className = 'panel';
+        element.append(doc.createElement('legend'), panel);
+      } else {
+        element = doc.createElement(info.multiLine ? 'textarea' : 'input');
+        element.className = 'control textbox' + (info.border ? '' : ' borderless');
+        if (!info.multiLine) element.type = 'text';
+        if (info.multiLine) element.wrap = info.wordWrap ? 'soft' : 'off';
+        element.readOnly = info.readOnly;
+        element.spellcheck = false;
+        element.autocomplete = 'off';
+        element.style.background = info.back;
+        element.style.color = info.fore;
+        this.listenToTyping(element, info);
+      }
+      element.id = info.name;
+      this.stage.append(element);
+      this.controls.set(info.name, { info, element, words: null });
+    }
+
+    // Places everything for the current browser window: the zoom that fits the designed window,
+    // the window centred (a taller one scrolls), sharp canvases at the device's pixel ratio.
+    layOut(design) {
+      this.dpr = global.devicePixelRatio || 1;
+      const fit = JSON.parse(this.call('vec_fit', 'string', ['number', 'number'], this.area()));
+      if (!design || fit.zoom !== this.zoom) {
+        this.zoom = fit.zoom;
+        design = this.describe();
+      }
+      const align = (value) => Math.round(value * this.dpr) / this.dpr;
+      this.size = design.size;
+      this.origin = [align(fit.left), align(fit.top)];
+      Object.assign(this.stage.style, {
+        left: this.origin[0] + 'px', top: this.origin[1] + 'px',
+        width: design.size[0] + 'px', height: design.size[1] + 'px',
+      });
+      this.placeArea(this.windowArea, [0, 0, design.size[0], design.size[1]], 0);
+      for (const info of design.canvases) {
+        const area = this.areas.find((a) => a.name === info.name);
+        this.placeArea(area, info.rect, info.border);
+      }
+      for (const info of design.controls) {
+        const control = this.controls.get(info.name);
+        control.info = info;
+        this.placeControl(control);
+      }
+      // A window taller than the browser's keeps its scroll bar from then on, so that the bar
+      // coming and going cannot change the zoom back and forth.
+      if (design.size[1] + this.origin[1] > this.area()[1]) {
+        doc.documentElement.classList.add('scrolls');
+      }
+      this.watchPixelRatio();
+      this.repaint(true);
+    }
+
+    placeArea(area, rect, border) {
+      area.rect = rect;
+      area.border = border;
+      const canvas = area.canvas;
+      const deviceWidth = Math.max(1, Math.round(rect[2] * this.dpr));
+      const deviceHeight = Math.max(1, Math.round(rect[3] * this.dpr));
+      Object.assign(canvas.style, {
+        left: rect[0] + 'px', top: rect[1] + 'px',
+        width: deviceWidth / this.dpr + 'px', height: deviceHeight / this.dpr + 'px',
+      });
+      if (canvas.width !== deviceWidth) canvas.width = deviceWidth;
+      if (canvas.height !== deviceHeight) canvas.height = deviceHeight;
+      area.shown = null;
+    }
+
+    placeControl(control) {
+      const { info, element } = control;
+      const [left, top, width, height] = info.rect;
+      Object.assign(element.style, {
+        left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px',
+        font: info.font,
+      });
+      // Lines a font's height apart, as the design's boxes space them.
+      if (element.tagName === 'TEXTAREA') element.style.lineHeight = info.px + 'px';
+      // A frame's panel starts below its caption.
+      if (info.kind === 'frame') element.lastChild.style.top = Math.round(info.px * 1.3) + 'px';
+      this.showControl(control, info.visible, info.kind === 'textbox' ? info.text : info.caption);
+    }
+
+    showControl(control, visible, words) {
+      const { info, element } = control;
+      element.hidden = !visible;
+      if (control.words === words) return;
+      if (info.kind === 'button') {
+        element.textContent = words;
+      } else if (info.kind === 'frame') {
+        element.firstChild.textContent = words;
+      } else {
+        const plain = info.multiLine ? words.replace(/\r\n/g, '\n') : words;
+        if (element.value !== plain && !control.composing) {
+          element.value = plain;
+          // A text set by the program shows from its start.
+          if (!info.multiLine && doc.activeElement !== element) element.setSelectionRange(0, 0);
+        }
+        element.setAttribute('aria-label', plain.replace(/\n/g, ''));
+      }
+      control.words = words;
+    }
+
+    // Brings the page up to date after anything the lesson did.
+    afterEvent() {
+      const state = JSON.parse(this.call('vec_state', 'string', ['number'], [this.zoom]));
+      if (state.caption.trim()) doc.title = state.caption.trim();
+      for (const [name, [visible, words]] of Object.entries(state.controls)) {
+        const control = this.controls.get(name);
+        if (control) this.showControl(control, visible, words);
+      }
+      if (state.size[0] !== this.size[0] || state.size[1] !== this.size[1]) {
+        this.layOut();
+      } else {
+        this.repaint(false);
+      }
+      if (!testMode) this.showBoxes();
+      this.schedule();
+    }
+
+    deliver(name, types, args) {
+      this.call(name, 'number', types.concat('number'), args.concat(this.now()));
+      this.afterEvent();
+    }
+
+    // Repaints the areas whose drawing changed (all of them after a new layout).
+    repaint(force) {
+      for (const area of this.areas) {
+        const fingerprint = this.call('vec_fingerprint', 'number', ['string'], [area.name]);
+        const key = fingerprint + '/' + this.zoom + '/' + this.dpr;
+        if (!force && area.shown === key) continue;
+        area.shown = key;
+        this.paintArea(area);
+      }
+    }
+
+    paintArea(area) {
+      const { ctx, border } = area;
+      const inner = [area.rect[2] - 2 * border, area.rect[3] - 2 * border];
+      ctx.setTransform(this.dpr, 0, 0, this.dpr, 0, 0);
+      if (border > 0) drawSunkenBorder(ctx, area.rect[2], area.rect[3], border);
+      const count = this.call('vec_paint', 'number', ['string', 'number', 'number', 'number'],
+        [area.name, this.zoom, inner[0], inner[1]]);
+      const at = this.call('vec_paint_numbers', 'number', [], []) / 8;
+      const numbers = this.core.HEAPF64.slice(at, at + count);
+      const strings = JSON.parse(this.call('vec_paint_strings', 'string', [], []));
+      ctx.save();
+      ctx.beginPath();
+      ctx.rect(border, border, inner[0], inner[1]);
+      ctx.clip();
+      ctx.translate(border, border);
+      const env = { dpr: this.dpr, image, needFont: (font, text) => this.needFont(font, text),
+        ascent: (context, font) => this.ascent(context, font), missing: false };
+      replay(ctx, numbers, strings, env);
+      ctx.restore();
+      if (env.missing) picturesLoaded().then(() => this.repaint(true));
+    }
+
+    // A font's ascent, once measured (again after fonts have loaded).
+    ascent(ctx, font) {
+      if (!this.ascents.has(font)) {
+        const ascent = ctx.measureText('x').fontBoundingBoxAscent;
+        this.ascents.set(font, typeof ascent === 'number' ? ascent : undefined);
+      }
+      return this.ascents.get(font);
+    }
+
+    // Texts on a canvas wait for no font: one not yet loaded is asked for, and the areas are
+    // painted again once it has come.
+    needFont(font, text) {
+      if (!doc.fonts || this.fontsAsked.has(font)) return;
+      this.fontsAsked.add(font);
+      if (doc.fonts.check(font, text)) return;
+      doc.fonts.load(font, text).then(() => {
+        this.ascents.clear();
+        this.repaint(true);
+      }, () => {});
+    }
+
+    // While a timer runs, each animation frame delivers the ticks due by then; with none
+    // running and nothing to show, no frame is asked for.
+    schedule() {
+      if (testMode || this.frameRequested || this.boxesUp) return;
+      const due = this.call('vec_next_due', 'number', [], []);
+      if (Number.isNaN(due)) return;
+      this.frameRequested = true;
+      global.requestAnimationFrame(() => {
+        this.frameRequested = false;
+        if (this.boxesUp) return;
+        this.call('vec_advance', null, ['number'], [this.now()]);
+        this.afterEvent();
+      });
+    }
+
+    // ---- Message boxes ----
+
+    makeDialog() {
+      const dialog = doc.createElement('dialog');
+      dialog.className = 'message-box';
+      dialog.setAttribute('aria-labelledby', 'message-box-title');
+      const title = doc.createElement('div');
+      title.className = 'title';
+      title.id = 'message-box-title';
+      title.textContent = '提示';
+      const text = doc.createElement('p');
+      text.className = 'text';
+      const row = doc.createElement('form');
+      row.method = 'dialog';
+      row.className = 'buttons';
+      const ok = doc.createElement('button');
+      ok.textContent = '确定';
+      row.append(ok);
+      dialog.append(title, text, row);
+      dialog.addEventListener('close', () => this.nextBox());
+      doc.body.append(dialog);
+      this.boxQueue = [];
+      return dialog;
+    }
+
+    showBoxes() {
+      if (this.boxesUp) return;
+      const boxes = JSON.parse(this.call('vec_take_boxes', 'string', ['number'], [this.now()]));
+      if (!boxes.length) return;
+      this.boxesUp = true;  // the lesson holds until the last one is answered
+      this.boxQueue = boxes;
+      // Shown once the event that asked for it is over: an Enter still on its way would
+      // otherwise press OK at once.
+      setTimeout(() => this.nextBox(), 0);
+    }
+
+    nextBox() {
+      if (!this.boxesUp) return;
+      const text = this.boxQueue.shift();
+      if (text === undefined) {
+        this.boxesUp = false;
+        this.call('vec_release', null, ['number'], [this.now()]);
+        this.afterEvent();
+        return;
+      }
+      this.dialog.querySelector('.text').textContent = text.replace(/\r\n/g, '\n');
+      this.dialog.showModal();
+      this.dialog.querySelector('button').focus();
+    }
+
+    // ---- Input ----
+
+    listenToPointer(area) {
+      const canvas = area.canvas;
+      let held = null;  // the pointer that pressed, until it lets go
+      const inside = (event) => {
+        const box = canvas.getBoundingClientRect();
+        return [event.clientX - box.left - area.border, event.clientY - box.top - area.border];
+      };
+      const mouse = (down, button, event) => {
+        const exact = this.testPoint(area, event);
+        if (exact) {
+          this.deliver('vec_mouse_units',
+            ['string', 'number', 'number', 'number', 'number', 'number'],
+            [area.name, down ? 1 : 0, button, shiftCode(event), exact[0], exact[1]]);
+          return;
+        }
+        const [x, y] = inside(event);
+        this.deliver('vec_mouse',
+          ['string', 'number', 'number', 'number', 'number', 'number', 'number'],
+          [area.name, down ? 1 : 0, button, shiftCode(event), x, y, this.zoom]);
+      };
+      canvas.addEventListener('pointerdown', (event) => {
+        if (held !== null) return;  // one pointer at a time, as with one mouse
+        held = event.pointerId;
+        canvas.setPointerCapture(event.pointerId);
+        // A finger or a pen acts as the left button.
+        mouse(true, event.pointerType === 'mouse' ? buttonCode(event.button) : 1, event);
+      });
+      canvas.addEventListener('pointermove', (event) => {
+        if (event.pointerId !== held) return;  // moves matter only while a button is held
+        const buttons = event.pointerType === 'mouse' ? heldCode(event.buttons) : 1;
+        if (buttons) mouse(false, buttons, event);
+      });
+      canvas.addEventListener('pointerup', (event) => {
+        if (event.pointerId !== held) return;
+        held = null;
+        const box = canvas.getBoundingClientRect();
+        if (event.clientX >= box.left && event.clientX < box.right && event.clientY >= box.top &&
+            event.clientY < box.bottom) {
+          this.deliver('vec_click', ['string'], [area.name]);
+        }
+      });
+      canvas.addEventListener('pointercancel', (event) => {
+        if (event.pointerId === held) held = null;
+      });
+      // The press stays with the lesson: no focus change, selection, menu or auto-scroll.
+      canvas.addEventListener('mousedown', (event) => event.preventDefault());
+      canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+    }
+
+    listenToTyping(element, info) {
+      const control = () => this.controls.get(info.name);
+      const typed = () => {
+        control().words = null;  // the model's text is read back after the handler
+        this.deliver('vec_type', ['string', 'string'], [info.name, element.value]);
+      };
+      // Text being composed by an input method reaches the lesson only once it is chosen.
+      element.addEventListener('compositionstart', () => { control().composing = true; });
+      element.addEventListener('compositionend', () => {
+        control().composing = false;
+        typed();
+      });
+      element.addEventListener('input', (event) => {
+        if (event.isComposing || control().composing) return;
+        typed();
+      });
+      element.addEventListener('keydown', (event) => {
+        if (event.isComposing || event.keyCode === 229) return;
+        this.deliver('vec_key', ['string', 'number'], [info.name, keyCode(event)]);
+      });
+    }
+
+    listenToWindow() {
+      global.addEventListener('resize', () => this.layOut());
+      doc.addEventListener('keydown', (event) => {
+        if (event.ctrlKey && event.shiftKey && !event.altKey && event.code === 'KeyS') {
+          event.preventDefault();
+          this.savePicture();
+        }
+      });
+      if (doc.fonts) {
+        doc.fonts.addEventListener('loadingdone', () => {
+          this.ascents.clear();
+          this.repaint(true);
+        });
+      }
+    }
+
+    // Moving to a screen of another pixel ratio may not resize the window.
+    watchPixelRatio() {
+      if (this.ratioQuery) this.ratioQuery.removeEventListener('change', this.ratioListener);
+      if (!global.matchMedia) return;
+      this.ratioQuery = global.matchMedia('(resolution: ' + this.dpr + 'dppx)');
+      this.ratioListener = () => this.layOut();
+      this.ratioQuery.addEventListener('change', this.ratioListener);
+    }
+
+    // ---- Pictures of the lesson ----
+
+    addSaveButton() {
+      const button = doc.createElement('button');
+      button.type = 'button';
+      button.className = 'save-picture';
+      button.title = '保存图片（Ctrl+Shift+S）';
+      button.setAttribute('aria-label', '保存图片');
+      // Drawn, not a character: no face the site carries has an arrow into a tray.
+      button.innerHTML =
+        '<svg viewBox="0 0 16 16" width="14" height="14" aria-hidden="true">' +
+        '<path d="M8 2v8M4.5 6.5 8 10l3.5-3.5M3 13h10" fill="none" stroke="currentColor" ' +
+        'stroke-width="1.6" stroke-linecap="round" stroke-linejoin="round"/></svg>';
+      button.addEventListener('click', () => this.savePicture());
+      doc.body.append(button);
+    }
+
+    // The window as it is shown: its canvases, with the controls drawn simply over them.
+    picture() {
+      const [width, height] = this.size;
+      const out = doc.createElement('canvas');
+      out.width = Math.round(width * this.dpr);
+      out.height = Math.round(height * this.dpr);
+      const ctx = out.getContext('2d');
+      ctx.scale(this.dpr, this.dpr);
+      for (const area of this.areas) {
+        ctx.drawImage(area.canvas, area.rect[0], area.rect[1], area.canvas.width / this.dpr,
+          area.canvas.height / this.dpr);
+      }
+      const stacked = [...this.controls.values()].sort((x, y) =>
+        (x.info.kind === 'frame' ? 0 : 1) - (y.info.kind === 'frame' ? 0 : 1));
+      for (const control of stacked) {
+        if (!control.element.hidden) drawControl(ctx, control);
+      }
+      return out;
+    }
+
+    savePicture() {
+      this.picture().toBlob((blob) => {
+        if (!blob) return;
+        const link = doc.createElement('a');
+        link.href = URL.createObjectURL(blob);
+        link.download = this.program + '.png';
+        doc.body.append(link);
+        link.click();
+        link.remove();
+        setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+      }, 'image/png');
+    }
+
+    // ---- The test hook ----
+
+    // A pointer event where the test hook placed a point in units gets that point itself: the
+    // browser carries positions in single precision, which would shift it in the last digits.
+    testPoint(area, event) {
+      if (!this.testPoints) return null;
+      for (const point of this.testPoints) {
+        if (point.area === area && Math.abs(point.clientX - event.clientX) < 0.01 &&
+            Math.abs(point.clientY - event.clientY) < 0.01) {
+          return [point.x, point.y];
+        }
+      }
+      return null;
+    }
+
+    whenShown() {
+      const fonts = doc.fonts ? doc.fonts.ready : Promise.resolve();
+      return Promise.all([picturesLoaded(), fonts]).then(() => {
+        this.repaint(true);
+        if (testMode) this.exposeTestHook();
+      });
+    }
+
+    exposeTestHook() {
+      const hook = global.vectorsTest;
+      hook.dump = (names) => {
+        const list = Array.isArray(names) ? names : [];
+        const at = this.call('vec_dump', 'number', ['string'], [list.join(' ')]);
+        if (!at) throw new Error(this.call('vec_error', 'string', [], []));
+        return this.core.UTF8ToString(at);
+      };
+      hook.run = (ms) => {
+        if (!this.call('vec_run', 'number', ['number'], [Number(ms)])) {
+          throw new Error('not a stretch of time: ' + ms);
+        }
+        this.afterEvent();
+      };
+      hook.tick = (name, n) => {
+        const count = n === undefined ? 1 : Math.floor(Number(n));
+        if (!(count >= 0)) throw new Error('not a tick count: ' + n);
+        if (!this.call('vec_tick', 'number', ['string', 'number'], [String(name), count])) {
+          throw new Error('unknown timer: ' + name);
+        }
+        this.afterEvent();
+      };
+      hook.unitsToClient = (x, y) => {
+        const area = this.areas.find((a) => a.name === 'Picture1');
+        const text = area && this.call('vec_to_pixels', 'string',
+          ['string', 'number', 'number', 'number'], ['Picture1', Number(x), Number(y), this.zoom]);
+        if (!text) throw new Error('this window has no Picture1');
+        const [px, py] = JSON.parse(text);
+        const box = area.canvas.getBoundingClientRect();
+        const point = { clientX: box.left + area.border + px, clientY: box.top + area.border + py };
+        this.testPoints = [{ area, x: Number(x), y: Number(y), ...point }]
+          .concat((this.testPoints || []).slice(0, 63));
+        return point;
+      };
+    }
+  }
+
+  // A sunken border: dark outside, darker inside on the top and left, light below and right.
+  function drawSunkenBorder(ctx, width, height, b) {
+    const half = Math.max(1, Math.floor(b / 2));
+    const fill = (colour, x, y, w, h) => {
+      ctx.fillStyle = colour;
+      ctx.fillRect(x, y, w, h);
+    };
+    fill('#a0a0a0', 0, 0, width, half);
+    fill('#a0a0a0', 0, 0, half, height);
+    fill('#696969', half, half, width - half, b - half);
+    fill('#696969', half, half, b - half, height - half);
+    fill('#ffffff', 0, height - half, width, half);
+    fill('#ffffff', width - half, 0, half, height);
+    fill('#e3e3e3', b - half, height - b, width - b, half);
+    fill('#e3e3e3', width - b, b - half, half, height - b);
+  }
+
+  // A control in a saved picture: its face, its border and its words.
+  function drawControl(ctx, control) {
+    const { info, element } = control;
+    const [x, y, w, h] = info.rect;
+    const style = global.getComputedStyle(element);
+    ctx.save();
+    ctx.font = info.font;
+    ctx.textBaseline = 'middle';
+    if (info.kind === 'frame') {
+      const top = y + Math.round(info.px * 1.3);
+      ctx.fillStyle = 'rgba(0, 0, 0, 0.012)';
+      ctx.fillRect(x, top, w, y + h - top);
+      ctx.strokeStyle = 'rgba(0, 0, 0, 0.09)';
+      ctx.lineWidth = 1;
+      ctx.strokeRect(x + 0.5, top + 0.5, w - 1, y + h - top - 1);
+      ctx.fillStyle = style.color;
+      ctx.textBaseline = 'top';
+      ctx.fillText(element.firstChild.textContent, x + 2, y + 0.15 * info.px);
+    } else if (info.kind === 'button') {
+      ctx.fillStyle = style.backgroundColor;
+      ctx.fillRect(x, y, w, h);
+      ctx.strokeStyle = '#8c8c8c';
+      ctx.lineWidth = 1;
+      ctx.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
+      ctx.fillStyle = style.color;
+      ctx.textAlign = 'center';
+      ctx.fillText(element.textContent, x + w / 2, y + h / 2);
+    } else {
+      ctx.fillStyle = info.back;
+      ctx.fillRect(x, y, w, h);
+      if (info.border) {
+        ctx.strokeStyle = '#7a7a7a';
+        ctx.lineWidth = 1;
+        ctx.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
+      }
+      ctx.beginPath();
+      ctx.rect(x, y, w, h);
+      ctx.clip();
+      ctx.fillStyle = info.fore;
+      if (info.multiLine) {
+        ctx.textBaseline = 'top';
+        element.value.split('\n').forEach((line, row) => {
+          ctx.fillText(line, x + 3, y + 2 + row * info.px);
+        });
+      } else {
+        ctx.fillText(element.value, x + 3, y + h / 2);
+      }
+    }
+    ctx.restore();
+  }
+
+  if (doc.readyState === 'loading') {
+    doc.addEventListener('DOMContentLoaded', start);
+  } else {
+    start();
+  }
+})(typeof window !== 'undefined' ? window : globalThis);

@@ -1,0 +1,221 @@
+// The page's pieces that need no browser: key, button and shift codes, crisp line ends, the
+// replay of drawing commands on a context, the site's lesson list and pictures, and (when a
+// build is given in $WEB_DIR or build-web/) the module's calls as the page makes them.
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import { describe, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+
+import { pictureTable, readLessons } from '../site.mjs';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const root = path.resolve(here, '..', '..', '..');
+const require = createRequire(import.meta.url);
+const page = require('../site/lesson.js');
+const { Op, Flag } = page;
+
+// A 2D context that writes down what is done to it.
+function recordingContext() {
+  const calls = [];
+  const state = { lineDash: [] };
+  const ctx = new Proxy(state, {
+    get(target, name) {
+      if (name === 'calls') return calls;
+      if (name === 'getTransform') return () => ({ e: 4, f: 6 });
+      if (name === 'setLineDash') return (dash) => { target.lineDash = dash; calls.push(['setLineDash', dash]); };
+      if (name in target) return target[name];
+      return (...args) => calls.push([name, ...args]);
+    },
+    set(target, name, value) {
+      target[name] = value;
+      calls.push(['set ' + String(name), value]);
+      return true;
+    },
+  });
+  return ctx;
+}
+
+function named(calls, name) {
+  return calls.filter((call) => call[0] === name);
+}
+
+describe('input codes', () => {
+  test('keys as the design codes them', () => {
+    const code = (key) => page.keyCode({ key });
+    assert.equal(code('Enter'), 13);
+    assert.equal(code('Escape'), 27);
+    assert.equal(code('Backspace'), 8);
+    assert.equal(code('a'), 65);
+    assert.equal(code('A'), 65);
+    assert.equal(code('7'), 55);
+    assert.equal(code('.'), 46);
+    assert.equal(code('中'), 0);
+    assert.equal(code('ArrowLeft'), 0);
+    assert.equal(code('Unidentified'), 0);
+  });
+
+  test('pointer buttons and shift keys', () => {
+    assert.deepEqual([0, 1, 2, 3].map(page.buttonCode), [1, 4, 2, 0]);
+    assert.equal(page.heldCode(1 | 2 | 8), 3);  // back and forward buttons are no design buttons
+    assert.equal(page.shiftCode({ shiftKey: true, ctrlKey: false, altKey: true }), 5);
+    assert.equal(page.shiftCode({ shiftKey: false, ctrlKey: true, altKey: false }), 2);
+  });
+});
+
+describe('replay', () => {
+  const env = (extra = {}) => ({ dpr: 1, image: () => null, ...extra });
+
+  test('crisp lines cover whole device pixels, smooth ones stay where they are', () => {
+    assert.equal(page.snap(10.2, 1, 1), 10.5);
+    assert.equal(page.snap(10.2, 2, 1), 10);  // two device pixels wide: on a pixel edge
+    assert.equal(page.snap(10.3, 3, 1), 10.5);  // three device pixels: a middle one centred
+    const ctx = recordingContext();
+    page.replay(ctx, [Op.Line, 1.2, 2.2, 30.4, 2.2, 0xff0000, 1, 0,
+      Op.Line, 1.2, 2.2, 30.4, 2.2, 0xff0000, 1, Flag.Smooth], [], env());
+    // Level: across it on a pixel's middle, along it from edge to edge.
+    assert.deepEqual(named(ctx.calls, 'moveTo'), [['moveTo', 1, 2.5], ['moveTo', 1.2, 2.2]]);
+    assert.deepEqual(named(ctx.calls, 'lineTo'), [['lineTo', 30, 2.5], ['lineTo', 30.4, 2.2]]);
+    const slant = recordingContext();
+    page.replay(slant, [Op.Line, 1.2, 2.2, 30.4, 12.2, 0, 1, 0], [], env());
+    assert.deepEqual(named(slant.calls, 'moveTo'), [['moveTo', 1.5, 2.5]]);
+    assert.deepEqual(named(slant.calls, 'lineTo'), [['lineTo', 30.5, 12.5]]);
+  });
+
+  test('a dotted line dots as wide as it is, and the dash does not outlive it', () => {
+    const ctx = recordingContext();
+    page.replay(ctx, [Op.Line, 0, 0, 9, 0, 0, 2, Flag.Dotted | Flag.RoundCap | Flag.Smooth], [],
+      env());
+    assert.deepEqual(named(ctx.calls, 'setLineDash').map((call) => call[1]), [[2, 2], []]);
+    assert.equal(ctx.lineCap, 'round');
+    assert.equal(ctx.strokeStyle, '#000000');
+  });
+
+  test('arcs run counter-clockwise on screen; a whole turn is a circle', () => {
+    const ctx = recordingContext();
+    page.replay(ctx, [Op.Arc, 50, 50, 10, 90, 45, 0x0000ff, 1, Flag.Smooth,
+      Op.Arc, 50, 50, 10, 30, 360, 0x0000ff, 1, Flag.Smooth], [], env());
+    const [quarter, whole] = named(ctx.calls, 'arc');
+    assert.deepEqual(quarter, ['arc', 50, 50, 10, -Math.PI / 2, -135 * Math.PI / 180, true]);
+    assert.deepEqual(whole, ['arc', 50, 50, 10, 0, 2 * Math.PI]);
+  });
+
+  test('texts sit one font ascent below their top, in their font and colour', () => {
+    const ctx = recordingContext();
+    const fonts = [];
+    page.replay(ctx, [Op.Text, 3, 4, 0, 1, 0xc00000], ['A(3,2)', 'bold 19px serif'], env({
+      ascent: () => 15,
+      needFont: (font, text) => fonts.push([font, text]),
+    }));
+    assert.deepEqual(named(ctx.calls, 'fillText'), [['fillText', 'A(3,2)', 3, 19]]);
+    assert.equal(ctx.font, 'bold 19px serif');
+    assert.equal(ctx.fillStyle, '#c00000');
+    assert.deepEqual(fonts, [['bold 19px serif', 'A(3,2)']]);
+  });
+
+  test('a picture at its own size is copied onto whole device pixels', () => {
+    const bitmap = { naturalWidth: 160, naturalHeight: 122 };
+    const artwork = { naturalWidth: 80, naturalHeight: 61 };
+    const images = { 'cart.png': bitmap, 'cart.svg': artwork };
+    let ctx = recordingContext();
+    page.replay(ctx, [Op.Picture, 0, 1, 10.3, 20.6, 80, 61], ['cart.png', 'cart.svg'],
+      env({ dpr: 2, image: (file) => images[file] }));
+    // At twice the pixels the bitmap fits: drawn at 4 + 20.6 and 6 + 41.2 device pixels.
+    assert.deepEqual(named(ctx.calls, 'drawImage'), [['drawImage', bitmap, 25, 47]]);
+    assert.equal(ctx.imageSmoothingEnabled, false);
+
+    ctx = recordingContext();
+    page.replay(ctx, [Op.Picture, 0, 1, 10, 20, 120, 91.5], ['cart.png', 'cart.svg'],
+      env({ dpr: 2, image: (file) => images[file] }));
+    assert.deepEqual(named(ctx.calls, 'drawImage'), [['drawImage', artwork, 10, 20, 120, 91.5]]);
+  });
+
+  test('a picture still loading is noted, so the area is painted again', () => {
+    const ctx = recordingContext();
+    const loading = env();
+    page.replay(ctx, [Op.Picture, 0, -1, 0, 0, 10, 10], ['cart.png'], loading);
+    assert.equal(loading.missing, true);
+    assert.equal(named(ctx.calls, 'drawImage').length, 0);
+  });
+
+  test('unknown or cut-off commands are refused', () => {
+    assert.throws(() => page.replay(recordingContext(), [99, 0, 0], [], env()), /bad drawing/);
+    assert.throws(() => page.replay(recordingContext(), [Op.FillRect, 0, 0, 5], [], env()),
+      /bad drawing/);
+  });
+});
+
+describe('site', () => {
+  test('the lessons in teaching order, from the launcher', () => {
+    const lessons = readLessons(fs.readFileSync(path.join(root, 'launcher', 'lessons.cpp'), 'utf8'));
+    assert.deepEqual(lessons.map((lesson) => lesson.program),
+      ['vecintro', 'vecadd', 'vecsub', 'veccoord', 'vecscale']);
+    assert.equal(lessons[0].title, '向量导入');
+    assert.ok(lessons.every((lesson) => lesson.summary.length > 0));
+  });
+
+  test('every picture a lesson names is embedded under that name', () => {
+    const table = pictureTable(['vecintro', 'vecadd', 'vecsub', 'veccoord', 'vecscale']);
+    for (const program of ['vecintro', 'vecadd', 'veccoord', 'vecscale']) {
+      for (const form of fs.readdirSync(path.join(root, program)).filter((f) => f.endsWith('.cpp'))) {
+        const text = fs.readFileSync(path.join(root, program, form), 'utf8');
+        for (const [, picture] of text.matchAll(/"(:\/[^"]+\.png)"/g)) {
+          assert.match(table[picture] || '', /^data:image\/png;base64,/, picture);
+          assert.match(table[picture.replace(/\.png$/, '.svg')] || '', /^data:image\/svg\+xml;/);
+        }
+      }
+    }
+  });
+});
+
+// The module as the page calls it, when one has been built.
+const coreDir = process.env.WEB_DIR ? path.resolve(process.env.WEB_DIR, 'site-core')
+  : path.join(root, 'build-web', 'site-core');
+const corePath = path.join(coreDir, 'vectors-core.js');
+describe('module', { skip: !fs.existsSync(corePath) && 'no web build' }, () => {
+  const lessons = ['vecintro', 'vecadd', 'vecsub', 'veccoord', 'vecscale'];
+
+  test('an unknown lesson is refused', async () => {
+    const core = await require(corePath)();
+    assert.equal(core.ccall('vec_open', 'number', ['string', 'number', 'number'], ['vecfoo', 0, 0]),
+      0);
+  });
+
+  for (const program of lessons) {
+    test(`${program}: the window describes itself and every area replays`, async () => {
+      const core = await require(corePath)();
+      const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
+      assert.equal(call('vec_open', 'number', ['string', 'number', 'number'], [program, 1, 0]), 1);
+      call('vec_run', 'number', ['number'], [3000]);
+      const fit = JSON.parse(call('vec_fit', 'string', ['number', 'number'], [1280, 800]));
+      assert.ok(fit.zoom > 1 && fit.left >= 0 && fit.top >= 0);
+      const window = JSON.parse(call('vec_describe', 'string', ['number'], [fit.zoom]));
+      assert.ok(window.caption.length > 0);
+      assert.ok(window.description.length > 0);
+      for (const control of window.controls) {
+        assert.match(control.kind, /^(button|textbox|frame)$/);
+        assert.equal(control.rect.length, 4);
+        assert.ok(control.px > 0 && control.font.includes(`${control.px}px`));
+      }
+      const state = JSON.parse(call('vec_state', 'string', ['number'], [fit.zoom]));
+      assert.deepEqual(Object.keys(state.controls), window.controls.map((c) => c.name));
+
+      for (const area of ['Form', ...window.canvases.map((c) => c.name)]) {
+        const count = call('vec_paint', 'number', ['string', 'number', 'number', 'number'],
+          [area, fit.zoom, 800, 600]);
+        const at = call('vec_paint_numbers', 'number', [], []) / 8;
+        const numbers = core.HEAPF64.slice(at, at + count);
+        const strings = JSON.parse(call('vec_paint_strings', 'string', [], []));
+        const ctx = recordingContext();
+        page.replay(ctx, numbers, strings, { dpr: 1, image: () => null });
+        assert.equal(numbers[0], Op.FillRect, area);
+        assert.ok(named(ctx.calls, 'fillRect').length >= 1);
+        assert.ok(call('vec_fingerprint', 'number', ['string'], [area]) >= 0);
+      }
+      assert.match(core.UTF8ToString(call('vec_dump', 'number', ['string'], [''])), /^\{.*\}$/);
+      assert.equal(call('vec_dump', 'number', ['string'], ['NoSuchControl']), 0);
+      assert.equal(call('vec_error', 'string', [], []), 'unknown control: NoSuchControl');
+    });
+  }
+});
