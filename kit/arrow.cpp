@@ -1,13 +1,15 @@
 // Head placement in five cases: right, left, straight up, straight down, and a point.
 #include "arrow.h"
 
+#include "trig.h"
+
 #include <cmath>
 
 namespace kit {
 
 double shaftAngle(const Line& shaft) {
   if (shaft.X1 == shaft.X2) return 0.0;
-  return std::atan((double(shaft.Y2) - shaft.Y1) / (double(shaft.X2) - shaft.X1));
+  return kit::trig::atan((double(shaft.Y2) - shaft.Y1) / (double(shaft.X2) - shaft.X1));
 }
 
 void SetArrowHead(const Line& shaft, Line& p, Line& q, double length) {
@@ -17,25 +19,25 @@ void SetArrowHead(const Line& shaft, Line& p, Line& q, double length) {
 void SetArrowHead(const Line& s, Line& p, Line& q, double length, double theta) {
   const double plus = theta + kHeadHalfAngle, minus = theta - kHeadHalfAngle;
   if (s.X1 < s.X2) {
-    p.X2 = s.X2 - length * std::cos(plus);
-    p.Y2 = s.Y2 - length * std::sin(plus);
-    q.X2 = s.X2 - length * std::cos(minus);
-    q.Y2 = s.Y2 - length * std::sin(minus);
+    p.X2 = s.X2 - length * kit::trig::cos(plus);
+    p.Y2 = s.Y2 - length * kit::trig::sin(plus);
+    q.X2 = s.X2 - length * kit::trig::cos(minus);
+    q.Y2 = s.Y2 - length * kit::trig::sin(minus);
   } else if (s.X1 > s.X2) {
-    p.X2 = s.X2 + length * std::cos(plus);
-    p.Y2 = s.Y2 + length * std::sin(plus);
-    q.X2 = s.X2 + length * std::cos(minus);
-    q.Y2 = s.Y2 + length * std::sin(minus);
+    p.X2 = s.X2 + length * kit::trig::cos(plus);
+    p.Y2 = s.Y2 + length * kit::trig::sin(plus);
+    q.X2 = s.X2 + length * kit::trig::cos(minus);
+    q.Y2 = s.Y2 + length * kit::trig::sin(minus);
   } else if (s.Y1 < s.Y2) {
-    p.X2 = s.X2 - length * std::cos(kVerticalHeadAngle);
-    p.Y2 = s.Y2 - length * std::sin(kVerticalHeadAngle);
-    q.X2 = s.X2 + length * std::cos(kVerticalHeadAngle);
-    q.Y2 = s.Y2 - length * std::sin(kVerticalHeadAngle);
+    p.X2 = s.X2 - length * kit::trig::cos(kVerticalHeadAngle);
+    p.Y2 = s.Y2 - length * kit::trig::sin(kVerticalHeadAngle);
+    q.X2 = s.X2 + length * kit::trig::cos(kVerticalHeadAngle);
+    q.Y2 = s.Y2 - length * kit::trig::sin(kVerticalHeadAngle);
   } else if (s.Y1 > s.Y2) {
-    p.X2 = s.X2 - length * std::cos(kVerticalHeadAngle);
-    p.Y2 = s.Y2 + length * std::sin(kVerticalHeadAngle);
-    q.X2 = s.X2 + length * std::cos(kVerticalHeadAngle);
-    q.Y2 = s.Y2 + length * std::sin(kVerticalHeadAngle);
+    p.X2 = s.X2 - length * kit::trig::cos(kVerticalHeadAngle);
+    p.Y2 = s.Y2 + length * kit::trig::sin(kVerticalHeadAngle);
+    q.X2 = s.X2 + length * kit::trig::cos(kVerticalHeadAngle);
+    q.Y2 = s.Y2 + length * kit::trig::sin(kVerticalHeadAngle);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "form1.h"
 #include "kit/arrow.h"
+#include "kit/trig.h"
 
 namespace vecadd {
 
@@ -20,7 +21,7 @@ void Form1::Command2_Click() {
   if (Timer1.Enabled() || Timer2.Enabled() || Timer3.Enabled()) return;
   const double ax = Line1.X1, ay = Line1.Y1, cx = Line4.X2, cy = Line4.Y2;
   sum().start(ax, ay);
-  jiao = cx != ax ? static_cast<float>(std::atan((cy - ay) / (cx - ax))) : 0.0f;
+  jiao = cx != ax ? static_cast<float>(kit::trig::atan((cy - ay) / (cx - ax))) : 0.0f;
 }
 
 void Form1::Timer4_Timer() {

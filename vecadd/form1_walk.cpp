@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "form1.h"
+#include "kit/trig.h"
 
 namespace vecadd {
 
@@ -36,10 +37,10 @@ constexpr double kEndOfRun = 776;        // the second and third legs end once t
 
 // How far each fixed path rises for every step its counter takes: the sine of the path's angle,
 // whose tangent the lesson gives.
-const double kRiseOfB = std::sin(std::atan(0.157257994));
-const double kRiseOfWalkToSchool = std::sin(std::atan(0.27));
-const double kRiseOfSum = std::sin(std::atan(-1.5));
-const double kRiseOfDirectWalk = std::sin(std::atan(-0.95));
+const double kRiseOfB = kit::trig::sin(kit::trig::atan(0.157257994));
+const double kRiseOfWalkToSchool = kit::trig::sin(kit::trig::atan(0.27));
+const double kRiseOfSum = kit::trig::sin(kit::trig::atan(-1.5));
+const double kRiseOfDirectWalk = kit::trig::sin(kit::trig::atan(-0.95));
 
 // The far ends of each vector's two head lines, from its tip; a head line runs from its far
 // end to the tip. a points down, b to the right, a+b down to the right.

@@ -7,6 +7,7 @@
 #include "kit/angle.h"
 #include "kit/numtext.h"
 #include "kit/pointer.h"
+#include "kit/trig.h"
 
 namespace vecintro {
 
@@ -21,14 +22,14 @@ constexpr double kLevelHeadSpread = 110;  // a reset's head lines end this far o
 }  // namespace
 
 void Form1::aimForce() {
-  const double tipX = kHookX + kReachAcross * std::cos(jiaodu);
-  const double tipY = kHookY - kReachUp * std::sin(jiaodu);
+  const double tipX = kHookX + kReachAcross * kit::trig::cos(jiaodu);
+  const double tipY = kHookY - kReachUp * kit::trig::sin(jiaodu);
   Line1.place(kHookX, kHookY, tipX, tipY);
   const double spread = kit::kPi / 7;  // the head's half-angle
-  Line2.place(tipX, tipY, tipX - kHeadLength * std::cos(jiaodu - spread),
-              tipY + kHeadLength * std::sin(jiaodu - spread));
-  Line3.place(tipX, tipY, tipX - kHeadLength * std::cos(jiaodu + spread),
-              tipY + kHeadLength * std::sin(jiaodu + spread));
+  Line2.place(tipX, tipY, tipX - kHeadLength * kit::trig::cos(jiaodu - spread),
+              tipY + kHeadLength * kit::trig::sin(jiaodu - spread));
+  Line3.place(tipX, tipY, tipX - kHeadLength * kit::trig::cos(jiaodu + spread),
+              tipY + kHeadLength * kit::trig::sin(jiaodu + spread));
   Label4.Left = tipX + 100;
   Label4.Top = tipY;
 }
@@ -51,15 +52,15 @@ void Form1::markAngle(float y) {
   if (y < kHookY && jiaodu != 0) {  // pulling upwards: the arc rises from the ground direction
     Picture1.Cls();
     Picture1.Circle(kHookX, kHookY, kArcRadius, std::nullopt, 0, jiaodu);
-    Picture1.PSet(kHookX + 300 * std::cos(2 * jiaodu / 3), kHookY - 300 * std::sin(jiaodu),
-                  kit::colors::kWhite);
+    Picture1.PSet(kHookX + 300 * kit::trig::cos(2 * jiaodu / 3),
+                  kHookY - 300 * kit::trig::sin(jiaodu), kit::colors::kWhite);
     Picture1.Print("α=" + kit::shortText(jiaodu * kit::kDegreesPerRadian) + "°");
   }
   if (y > kHookY && jiaodu != 0) {  // pulling downwards: the arc runs up to the ground direction
     Picture1.Cls();
     Picture1.Circle(kHookX, kHookY, kArcRadius, std::nullopt, jiaodu + kFullTurn, kFullTurn);
-    Picture1.PSet(kHookX + 240 * std::cos(jiaodu / 3), kHookY - 300 * std::sin(jiaodu / 2),
-                  kit::colors::kWhite);
+    Picture1.PSet(kHookX + 240 * kit::trig::cos(jiaodu / 3),
+                  kHookY - 300 * kit::trig::sin(jiaodu / 2), kit::colors::kWhite);
     Picture1.Print("α=" + kit::shortText(std::abs(jiaodu * kit::kDegreesPerRadian)) + "°");
   }
 }
@@ -74,7 +75,7 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
   Text4.Visible = false;
   if (x < kHookX) resetForce();
   if (x > kHookX) {
-    jiaodu = std::atan((kHookY - y) / (x - kHookX));
+    jiaodu = kit::trig::atan((kHookY - y) / (x - kHookX));
     Image2.Left = 0;
     aimForce();
   }
@@ -87,7 +88,7 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
 void Form1::Picture1_MouseMove(int button, int, float x, float y) {
   if (x <= kHookX || button != kit::kLeftButton) return;  // a drag left of H leaves the force as is
   Text4.Visible = false;
-  jiaodu = std::atan((kHookY - y) / (x - kHookX));
+  jiaodu = kit::trig::atan((kHookY - y) / (x - kHookX));
   Image2.Left = 0;
   aimForce();
   showReferenceLine();

@@ -6,6 +6,7 @@
 #include "form1.h"
 #include "kit/angle.h"
 #include "kit/numtext.h"
+#include "kit/trig.h"
 
 namespace vecintro {
 
@@ -29,7 +30,7 @@ void Form1::Command1_Click() {
 
 void Form1::Timer1_Timer() {
   tau = tau + kTimeStep;
-  const double d = 0.5 * double(tau) * double(tau) * std::cos(jiaodu);
+  const double d = 0.5 * double(tau) * double(tau) * kit::trig::cos(jiaodu);
   Image2.Left = Image2.Left + d;
   for (kit::Line* line : {&Line1, &Line2, &Line3}) {
     line->X1 = line->X1 + d;

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Prints the constants of crmath.cpp: pi/2 in parts, atan(i/64) and the series coefficients
+"""Prints the constants of trig.cpp: pi/2 in parts, atan(i/64) and the series coefficients
 as pairs of doubles (a value and the rest), from 60-digit decimal arithmetic."""
 from decimal import Decimal, getcontext
 from fractions import Fraction

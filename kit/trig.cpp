@@ -3,7 +3,7 @@
 // about 2^-100 of half a unit, odds of some 2^-45 for an argument. sin and cos of arguments
 // beyond 2^20 quarter turns keep fewer exact digits in the reduction, but still the same bits
 // everywhere.
-#include "crmath.h"
+#include "trig.h"
 
 #include <cmath>
 
@@ -12,7 +12,7 @@
 #pragma STDC FP_CONTRACT OFF
 #endif
 
-namespace webmath {
+namespace kit::trig {
 namespace {
 
 struct DD {
@@ -20,7 +20,7 @@ struct DD {
   double lo;
 };
 
-// The constants, printed by crmath_tables.py.
+// The constants, printed by trig_tables.py.
 constexpr double kHalfPiParts[] = {0x1.921fb54400000p+0, 0x1.0b4611a600000p-34,
                                    0x1.3198a2e000000p-69, 0x1.b839a252049c1p-104};
 constexpr DD kHalfPi = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
@@ -266,4 +266,4 @@ double atan(double x) {
   return std::copysign(result.hi, x);
 }
 
-}  // namespace webmath
+}  // namespace kit::trig

@@ -1,4 +1,4 @@
-// The web build's sin, cos and atan: correctly rounded where glibc is too and where it is not,
+// The model's sin, cos and atan: correctly rounded where glibc is too and where it is not,
 // and never further than a unit from glibc anywhere.
 #include <gtest/gtest.h>
 
@@ -9,14 +9,14 @@
 #include <random>
 #include <string>
 
-#include "tools/web/crmath.h"
+#include "kit/trig.h"
 
 namespace {
 
 double apply(const std::string& function, double x, bool glibc) {
-  if (function == "sin") return glibc ? std::sin(x) : webmath::sin(x);
-  if (function == "cos") return glibc ? std::cos(x) : webmath::cos(x);
-  return glibc ? std::atan(x) : webmath::atan(x);
+  if (function == "sin") return glibc ? std::sin(x) : kit::trig::sin(x);
+  if (function == "cos") return glibc ? std::cos(x) : kit::trig::cos(x);
+  return glibc ? std::atan(x) : kit::trig::atan(x);
 }
 
 struct Exact {
@@ -140,19 +140,19 @@ TEST(WebMath, SpecialValues) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   for (double x : {inf, -inf, nan}) {
-    EXPECT_TRUE(std::isnan(webmath::sin(x)));
-    EXPECT_TRUE(std::isnan(webmath::cos(x)));
+    EXPECT_TRUE(std::isnan(kit::trig::sin(x)));
+    EXPECT_TRUE(std::isnan(kit::trig::cos(x)));
   }
-  EXPECT_TRUE(std::isnan(webmath::atan(nan)));
-  EXPECT_EQ(webmath::atan(inf), std::atan(inf));
-  EXPECT_EQ(webmath::atan(-inf), std::atan(-inf));
-  EXPECT_TRUE(std::signbit(webmath::sin(-0.0)));
-  EXPECT_TRUE(std::signbit(webmath::atan(-0.0)));
-  EXPECT_EQ(webmath::cos(-0.0), 1.0);
-  EXPECT_EQ(webmath::sin(1e-300), 1e-300);
-  EXPECT_EQ(webmath::atan(-1e300), std::atan(-1e300));
-  EXPECT_LE(std::abs(webmath::sin(1e300)), 1.0);
-  EXPECT_LE(std::abs(webmath::cos(-0x1p1000)), 1.0);
+  EXPECT_TRUE(std::isnan(kit::trig::atan(nan)));
+  EXPECT_EQ(kit::trig::atan(inf), std::atan(inf));
+  EXPECT_EQ(kit::trig::atan(-inf), std::atan(-inf));
+  EXPECT_TRUE(std::signbit(kit::trig::sin(-0.0)));
+  EXPECT_TRUE(std::signbit(kit::trig::atan(-0.0)));
+  EXPECT_EQ(kit::trig::cos(-0.0), 1.0);
+  EXPECT_EQ(kit::trig::sin(1e-300), 1e-300);
+  EXPECT_EQ(kit::trig::atan(-1e300), std::atan(-1e300));
+  EXPECT_LE(std::abs(kit::trig::sin(1e300)), 1.0);
+  EXPECT_LE(std::abs(kit::trig::cos(-0x1p1000)), 1.0);
 }
 
 }  // namespace
