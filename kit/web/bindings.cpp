@@ -105,6 +105,33 @@ EMSCRIPTEN_KEEPALIVE int vec_tick(const char* name, int count) {
   return lesson->tick(name, count);
 }
 
+// The teacher's pause, step and pace (the page's keys and bar, and the test hook).
+EMSCRIPTEN_KEEPALIVE void vec_pause(double now) {
+  lesson->pause(now);
+}
+
+EMSCRIPTEN_KEEPALIVE void vec_resume(double now) {
+  lesson->resume(now);
+}
+
+// 1 when a tick was delivered; only while paused.
+EMSCRIPTEN_KEEPALIVE int vec_step() {
+  return lesson->step();
+}
+
+// 0 for a pace a teacher cannot choose (0.25, 0.5, 1 and 2 can be).
+EMSCRIPTEN_KEEPALIVE int vec_set_speed(double speed, double now) {
+  return lesson->setSpeed(speed, now);
+}
+
+EMSCRIPTEN_KEEPALIVE int vec_paused() {
+  return lesson->paused();
+}
+
+EMSCRIPTEN_KEEPALIVE double vec_speed() {
+  return lesson->speed();
+}
+
 // Paints an area ("Form" for the window itself) and gives the count of numbers written;
 // vec_paint_numbers and vec_paint_strings hand them over.
 EMSCRIPTEN_KEEPALIVE int vec_paint(const char* canvas, double zoom, double width, double height) {

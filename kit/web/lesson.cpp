@@ -165,13 +165,12 @@ std::string Lesson::state(double zoom) const {
 }
 
 double Lesson::timeOf(double now) {
-  return clock_ == Clock::Virtual ? session_.clock().now() : now;
+  return clock_ == Clock::Virtual ? wall_ : now;
 }
 
 void Lesson::answerBoxes() {
-  const double now = session_.clock().now();
-  session_.takeBoxes(now);  // answered with OK at once
-  session_.release(now);
+  session_.takeBoxes(wall_);  // answered with OK at once
+  session_.release(wall_);
 }
 
 bool Lesson::deliver(const std::function<void()>& handler, double now) {
@@ -241,7 +240,8 @@ void Lesson::release(double now) {
 
 bool Lesson::run(double ms) {
   if (clock_ != Clock::Virtual || !std::isfinite(ms) || ms < 0) return false;
-  session_.advance(session_.clock().now() + ms);
+  wall_ += ms;
+  session_.advance(wall_);
   answerBoxes();
   return true;
 }
@@ -251,6 +251,27 @@ bool Lesson::tick(const std::string& name, long count) {
   if (!control || control->kind() != kit::Kind::Timer) return false;
   auto* timer = static_cast<kit::Timer*>(control);
   for (long i = 0; i < count && timer->Enabled(); ++i) deliver(timer->onTick, 0);
+  return true;
+}
+
+void Lesson::pause(double now) {
+  session_.pause(timeOf(now));
+}
+
+void Lesson::resume(double now) {
+  session_.resume(timeOf(now));
+}
+
+bool Lesson::step() {
+  const bool stepped = session_.step();
+  if (clock_ == Clock::Virtual) answerBoxes();
+  return stepped;
+}
+
+bool Lesson::setSpeed(double speed, double now) {
+  // The paces a teacher can choose, on the desktop and in the driver alike.
+  if (speed != 0.25 && speed != 0.5 && speed != 1 && speed != 2) return false;
+  session_.setSpeed(speed, timeOf(now));
   return true;
 }
 

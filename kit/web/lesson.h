@@ -18,8 +18,9 @@ namespace kitweb {
 class Lesson {
  public:
   // Real: the page's clock (wall milliseconds); ticks a busy page missed are skipped. Virtual:
-  // the lesson's own clock, moved only by run(); every due tick is delivered and message boxes
-  // are answered at once, as the driver does.
+  // a clock of its own, moved only by run() (the lesson's time with it, but for pauses and
+  // speed); every due tick is delivered and message boxes are answered at once, as the driver
+  // does.
   enum class Clock { Real, Virtual };
 
   // Runs Form_Load; the lesson's time starts at `now` (real) or 0 (virtual).
@@ -65,6 +66,16 @@ class Lesson {
   bool run(double ms);
   bool tick(const std::string& timer, long count);
 
+  // The teacher's control of the lesson's time, as the driver's pause, resume, step and speed
+  // commands; `now` is the page's clock (ignored on the virtual one). A step only steps while
+  // paused; a speed other than 0.25, 0.5, 1 or 2 is refused (false).
+  void pause(double now);
+  void resume(double now);
+  bool step();
+  bool setSpeed(double speed, double now);
+  bool paused() const { return session_.paused(); }
+  double speed() const { return session_.speed(); }
+
   // An area's drawing at a zoom, its background first; `width` and `height` are the pixels of
   // it that are shown.
   const CommandBuffer& paint(const std::string& canvas, double zoom, double width, double height);
@@ -85,6 +96,8 @@ class Lesson {
   std::string description_;
   double designWidth_, designHeight_;  // twips, before Form_Load
   kit::Session session_;
+  // The virtual clock as the driver keeps it: the lesson's time but for pauses and speed.
+  double wall_ = 0;
   CommandBuffer buffer_{1.0};
 };
 

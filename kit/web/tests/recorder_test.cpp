@@ -88,7 +88,10 @@ TEST(RecorderTest, TextsFontsAndPicturesAreKeptOnceInTheStringTable) {
 
 TEST(RecorderTest, CssFontsCarryBoldnessPixelsAndEveryFamilyInOrder) {
   const std::string times = kitweb::cssFont({kit::faces::kTimes, 12, true}, 1.5);
-  EXPECT_EQ(times.rfind("bold 24px \"Times New Roman\", \"Liberation Serif\", \"Vectors Serif\", \"宋体\"", 0), 0u)
+  EXPECT_EQ(
+      times.rfind(
+          "bold 24px \"Times New Roman\", \"Liberation Serif\", \"Vectors Serif\", \"宋体\"", 0),
+      0u)
       << times;
   const std::string kai = kitweb::cssFont({kit::faces::kKai, 9}, 1.0);
   EXPECT_EQ(kai.rfind("12px \"楷体_GB2312\"", 0), 0u) << kai;

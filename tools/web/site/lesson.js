@@ -179,8 +179,45 @@
     ctx.drawImage(artwork, x, y, width, height);
   }
 
+  // ---- The teacher's controls, as on the desktop ----
+
+  // The paces a teacher can choose, slowest first.
+  const speeds = [0.25, 0.5, 1, 2];
+
+  function speedText(speed) {
+    return speed === 0.25 ? '×¼' : speed === 0.5 ? '×½' : speed === 2 ? '×2' : '×1';
+  }
+
+  // One pace slower (-1) or faster (+1); the slowest and fastest stay as they are.
+  function nextSpeed(speed, direction) {
+    const at = speeds.indexOf(speed);
+    if (at < 0) return speed;
+    return speeds[Math.min(speeds.length - 1, Math.max(0, at + direction))];
+  }
+
+  // The corner's note: empty while the lesson runs at its own pace.
+  function badgeText(paused, speed) {
+    return [paused ? '已暂停' : '', speed !== 1 ? speedText(speed) : ''].filter(Boolean).join(' ');
+  }
+
+  // What a key asks of the teacher's controls ('pause', 'step', 'slower', 'faster', 'bar'), or
+  // null for a key that stays the lesson's or the browser's. Only keys no lesson and no text box
+  // uses: F8 (or Pause), F9 (or Page Down, a presenter's clicker), Shift+F8, Shift+F9, F4.
+  function presenterKey(event) {
+    if (event.isComposing || event.ctrlKey || event.altKey || event.metaKey) return null;
+    const shift = event.shiftKey;
+    switch (event.key) {
+      case 'F8': return shift ? 'slower' : 'pause';
+      case 'F9': return shift ? 'faster' : 'step';
+      case 'Pause': return shift ? null : 'pause';
+      case 'PageDown': return shift ? null : 'step';
+      case 'F4': return shift ? null : 'bar';
+      default: return null;
+    }
+  }
+
   const shared = { Op, Flag, operandCount, cssColour, buttonCode, heldCode, shiftCode, keyCode,
-    snap, replay };
+    snap, replay, speeds, speedText, nextSpeed, badgeText, presenterKey };
   if (typeof module === 'object' && module.exports) {
     module.exports = shared;
     return;
@@ -220,6 +257,10 @@
       run: () => { throw new Error('the lesson is not ready'); },
       tick: () => { throw new Error('the lesson is not ready'); },
       unitsToClient: () => { throw new Error('the lesson is not ready'); },
+      pause: () => { throw new Error('the lesson is not ready'); },
+      resume: () => { throw new Error('the lesson is not ready'); },
+      step: () => { throw new Error('the lesson is not ready'); },
+      speed: () => { throw new Error('the lesson is not ready'); },
     };
   }
 
@@ -303,8 +344,9 @@
       this.program = program;
       this.zoom = 1;
       this.dpr = global.devicePixelRatio || 1;
-      this.frameRequested = false;
+      this.frame = 0;  // the animation frame asked for, if any
       this.boxesUp = false;
+      this.bar = null;  // the teacher's bar, made when first brought up
       this.controls = new Map();  // name -> { info, element }
       this.areas = [];  // { name, canvas, ctx, rect, border, shown }
       this.size = [0, 0];
@@ -326,10 +368,11 @@
       return JSON.parse(this.call('vec_describe', 'string', ['number'], [this.zoom]));
     }
 
-    // The page's drawing room: the browser window less any scroll bar.
+    // The page's drawing room: the browser window less any scroll bar and the teacher's bar.
     area() {
       const root = doc.documentElement;
-      return [root.clientWidth || global.innerWidth, root.clientHeight || global.innerHeight];
+      const height = (root.clientHeight || global.innerHeight) - this.barHeight();
+      return [root.clientWidth || global.innerWidth, Math.max(1, height)];
     }
 
     build() {
@@ -359,6 +402,7 @@
 
       this.dialog = this.makeDialog();
       this.addSaveButton();
+      this.addPresenterMarks();
       this.listenToWindow();
       this.layOut(design);
     }
@@ -431,9 +475,11 @@
       }
       // A window taller than the browser's keeps its scroll bar from then on, so that the bar
       // coming and going cannot change the zoom back and forth.
-      if (design.size[1] + this.origin[1] > this.area()[1]) {
-        doc.documentElement.classList.add('scrolls');
-      }
+      const overflows = design.size[1] + this.origin[1] > this.area()[1];
+      if (overflows) doc.documentElement.classList.add('scrolls');
+      // A window taller than the room scrolls clear of the teacher's bar.
+      doc.body.style.height = overflows && this.barShown()
+        ? this.origin[1] + design.size[1] + this.barHeight() + 'px' : '';
       this.watchPixelRatio();
       this.repaint(true);
     }
@@ -501,6 +547,7 @@
         this.repaint(false);
       }
       if (!testMode) this.showBoxes();
+      this.reflectPresenter();
       this.schedule();
     }
 
@@ -564,14 +611,19 @@
     }
 
     // While a timer runs, each animation frame delivers the ticks due by then; with none
-    // running and nothing to show, no frame is asked for.
+    // running, a message box up or the lesson paused, no frame is asked for (one already asked
+    // for is taken back).
     schedule() {
-      if (testMode || this.frameRequested || this.boxesUp) return;
-      const due = this.call('vec_next_due', 'number', [], []);
-      if (Number.isNaN(due)) return;
-      this.frameRequested = true;
-      global.requestAnimationFrame(() => {
-        this.frameRequested = false;
+      if (testMode) return;
+      const due = this.boxesUp ? NaN : this.call('vec_next_due', 'number', [], []);
+      if (Number.isNaN(due)) {
+        if (this.frame) global.cancelAnimationFrame(this.frame);
+        this.frame = 0;
+        return;
+      }
+      if (this.frame) return;
+      this.frame = global.requestAnimationFrame(() => {
+        this.frame = 0;
         if (this.boxesUp) return;
         this.call('vec_advance', null, ['number'], [this.now()]);
         this.afterEvent();
@@ -703,6 +755,16 @@
 
     listenToWindow() {
       global.addEventListener('resize', () => this.layOut());
+      // Caught on the way down: a teacher's key never reaches a text box as the lesson's key.
+      global.addEventListener('keydown', (event) => {
+        const action = presenterKey(event);
+        if (!action) return;
+        event.preventDefault();
+        event.stopPropagation();
+        if (this.boxesUp) return;  // a message box is answered first
+        if (event.repeat && (action === 'pause' || action === 'bar')) return;
+        this.present(action);
+      }, true);
       doc.addEventListener('keydown', (event) => {
         if (event.ctrlKey && event.shiftKey && !event.altKey && event.code === 'KeyS') {
           event.preventDefault();
@@ -724,6 +786,121 @@
       this.ratioQuery = global.matchMedia('(resolution: ' + this.dpr + 'dppx)');
       this.ratioListener = () => this.layOut();
       this.ratioQuery.addEventListener('change', this.ratioListener);
+    }
+
+    // ---- The teacher's controls ----
+
+    paused() {
+      return this.call('vec_paused', 'number', [], []) !== 0;
+    }
+
+    speed() {
+      return this.call('vec_speed', 'number', [], []);
+    }
+
+    // Pause or go on, one step (pausing first), slower, faster, or the bar up or away.
+    present(action) {
+      const now = this.now();
+      if (action === 'bar') {
+        this.showBar(!this.barShown());
+        return;
+      }
+      if (action === 'pause') {
+        this.call(this.paused() ? 'vec_resume' : 'vec_pause', null, ['number'], [now]);
+      } else if (action === 'step') {
+        if (!this.paused()) this.call('vec_pause', null, ['number'], [now]);
+        this.call('vec_step', 'number', [], []);
+      } else {
+        const speed = nextSpeed(this.speed(), action === 'slower' ? -1 : 1);
+        this.call('vec_set_speed', 'number', ['number', 'number'], [speed, now]);
+      }
+      this.afterEvent();  // what a pause or a step delivered is shown, and frames follow
+    }
+
+    // The tab at the bottom edge that brings the bar up, and the corner's note; the bar itself
+    // is made only when first asked for, so that the window looks as designed.
+    addPresenterMarks() {
+      const tab = doc.createElement('button');
+      tab.type = 'button';
+      tab.className = 'presenter-tab';
+      tab.title = '演示控制（F4）';
+      tab.setAttribute('aria-label', '演示控制');
+      tab.setAttribute('aria-expanded', 'false');
+      tab.addEventListener('mousedown', (event) => event.preventDefault());
+      tab.addEventListener('click', () => this.showBar(true));
+      doc.body.append(tab);
+      this.tab = tab;
+      const badge = doc.createElement('div');
+      badge.className = 'presenter-badge';
+      badge.setAttribute('role', 'status');
+      doc.body.append(badge);
+      this.badge = badge;
+    }
+
+    makeBar() {
+      const bar = doc.createElement('div');
+      bar.className = 'presenter-bar';
+      bar.setAttribute('role', 'group');
+      bar.setAttribute('aria-label', '演示控制');
+      const add = (text, name, title, action) => {
+        const button = doc.createElement('button');
+        button.type = 'button';
+        button.textContent = text;
+        if (name) button.setAttribute('aria-label', name);
+        button.title = title;
+        // A click leaves the keyboard with the lesson's controls; Tab still reaches the bar.
+        button.addEventListener('mousedown', (event) => event.preventDefault());
+        button.addEventListener('click', action);
+        bar.append(button);
+        return button;
+      };
+      this.pauseButton = add('暂停', '', '暂停或继续（F8）', () => this.present('pause'));
+      add('单步', '', '单步（F9 或 Page Down）', () => this.present('step'));
+      add('慢', '放慢', '放慢（Shift+F8）', () => this.present('slower'));
+      this.speedLabel = doc.createElement('span');
+      this.speedLabel.className = 'speed';
+      this.speedLabel.title = '速度';
+      bar.append(this.speedLabel);
+      add('快', '加快', '加快（Shift+F9）', () => this.present('faster'));
+      const gap = doc.createElement('span');
+      gap.className = 'gap';
+      bar.append(gap);
+      add('收起', '收起演示控制', '收起（F4）', () => this.showBar(false));
+      doc.body.insertBefore(bar, this.tab);
+      return bar;
+    }
+
+    barShown() {
+      return this.bar !== null && !this.bar.hidden;
+    }
+
+    barHeight() {
+      return this.barShown() ? this.bar.offsetHeight : 0;
+    }
+
+    showBar(shown) {
+      if (shown === this.barShown()) return;
+      if (shown && !this.bar) this.bar = this.makeBar();
+      // The keyboard follows the bar: onto it from the tab, back to the tab when it goes.
+      const focused = doc.activeElement;
+      const from = shown ? this.tab : this.bar;
+      const keyboard = focused === from || from.contains(focused);
+      this.bar.hidden = !shown;
+      this.tab.hidden = shown;
+      this.tab.setAttribute('aria-expanded', String(shown));
+      doc.body.classList.toggle('presenting', shown);
+      if (keyboard) (shown ? this.pauseButton : this.tab).focus();
+      this.reflectPresenter();
+      this.layOut();  // the lesson makes room for the bar below it, or takes the room back
+    }
+
+    reflectPresenter() {
+      const paused = this.paused(), speed = this.speed();
+      const note = badgeText(paused, speed);
+      if (this.badge.textContent !== note) this.badge.textContent = note;
+      if (!this.bar) return;
+      this.pauseButton.textContent = paused ? '继续' : '暂停';
+      this.speedLabel.textContent = speedText(speed);
     }
 
     // ---- Pictures of the lesson ----
@@ -818,6 +995,25 @@
         if (!(count >= 0)) throw new Error('not a tick count: ' + n);
         if (!this.call('vec_tick', 'number', ['string', 'number'], [String(name), count])) {
           throw new Error('unknown timer: ' + name);
+        }
+        this.afterEvent();
+      };
+      // The teacher's controls, as the driver's pause, resume, step and speed.
+      hook.pause = () => {
+        this.call('vec_pause', null, ['number'], [this.now()]);
+        this.afterEvent();
+      };
+      hook.resume = () => {
+        this.call('vec_resume', null, ['number'], [this.now()]);
+        this.afterEvent();
+      };
+      hook.step = () => {
+        this.call('vec_step', 'number', [], []);
+        this.afterEvent();
+      };
+      hook.speed = (f) => {
+        if (!this.call('vec_set_speed', 'number', ['number', 'number'], [Number(f), this.now()])) {
+          throw new Error('not a speed (0.25, 0.5, 1 or 2): ' + f);
         }
         this.afterEvent();
       };

@@ -1,6 +1,7 @@
-// The page's pieces that need no browser: key, button and shift codes, crisp line ends, the
-// replay of drawing commands on a context, the site's lesson list and pictures, and (when a
-// build is given in $WEB_DIR or build-web/) the module's calls as the page makes them.
+// The page's pieces that need no browser: key, button and shift codes, the teacher's keys and
+// paces, crisp line ends, the replay of drawing commands on a context, the site's lesson list and
+// pictures, and (when a build is given in $WEB_DIR or build-web/) the module's calls as the page
+// makes them.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
@@ -61,6 +62,47 @@ describe('input codes', () => {
     assert.equal(page.heldCode(1 | 2 | 8), 3);  // back and forward buttons are no design buttons
     assert.equal(page.shiftCode({ shiftKey: true, ctrlKey: false, altKey: true }), 5);
     assert.equal(page.shiftCode({ shiftKey: false, ctrlKey: true, altKey: false }), 2);
+  });
+});
+
+describe('teacher\'s controls', () => {
+  const key = (name, extra = {}) => page.presenterKey({ key: name, shiftKey: false, ctrlKey: false,
+    altKey: false, metaKey: false, isComposing: false, ...extra });
+
+  test('the desktop\'s keys, and a presenter\'s clicker', () => {
+    assert.equal(key('F8'), 'pause');
+    assert.equal(key('Pause'), 'pause');
+    assert.equal(key('F9'), 'step');
+    assert.equal(key('PageDown'), 'step');
+    assert.equal(key('F8', { shiftKey: true }), 'slower');
+    assert.equal(key('F9', { shiftKey: true }), 'faster');
+    assert.equal(key('F4'), 'bar');
+  });
+
+  test('keys the lessons, text boxes and browser keep are left alone', () => {
+    for (const name of ['0', '7', '-', '+', '.', 'e', 'Enter', ' ', 'Backspace', 'Tab',
+      'ArrowDown', 'PageUp', 'F5', 'F11', 'Escape']) {
+      assert.equal(key(name), null, name);
+    }
+    // Ctrl+Page Down changes tabs, Alt+F4 closes the window, Shift+Page Down selects text.
+    assert.equal(key('PageDown', { ctrlKey: true }), null);
+    assert.equal(key('F4', { altKey: true }), null);
+    assert.equal(key('PageDown', { shiftKey: true }), null);
+    assert.equal(key('F8', { metaKey: true }), null);
+    assert.equal(key('F9', { isComposing: true }), null);  // an input method's own use
+  });
+
+  test('paces go a step at a time and stop at either end', () => {
+    assert.deepEqual(page.speeds.map((speed) => page.nextSpeed(speed, -1)), [0.25, 0.25, 0.5, 1]);
+    assert.deepEqual(page.speeds.map((speed) => page.nextSpeed(speed, 1)), [0.5, 1, 2, 2]);
+    assert.deepEqual(page.speeds.map(page.speedText), ['×¼', '×½', '×1', '×2']);
+  });
+
+  test('the badge says only what differs from the lesson as designed', () => {
+    assert.equal(page.badgeText(false, 1), '');
+    assert.equal(page.badgeText(true, 1), '已暂停');
+    assert.equal(page.badgeText(false, 0.25), '×¼');
+    assert.equal(page.badgeText(true, 2), '已暂停 ×2');
   });
 });
 
@@ -218,4 +260,50 @@ describe('module', { skip: !fs.existsSync(corePath) && 'no web build' }, () => {
       assert.equal(call('vec_error', 'string', [], []), 'unknown control: NoSuchControl');
     });
   }
+
+  // The test hook's calls; the native tests compare whole scripts with the driver's.
+  test('pause, step and pace on the test clock', async () => {
+    const core = await require(corePath)();
+    const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
+    const dump = () => core.UTF8ToString(call('vec_dump', 'number', ['string'], ['']));
+    const open = () => call('vec_open', 'number', ['string', 'number', 'number'], ['vecsub', 1, 0]);
+    open();
+    call('vec_click', 'number', ['string', 'number'], ['Command1', 0]);
+    call('vec_run', 'number', ['number'], [1500]);
+    const straight = dump();
+
+    open();
+    call('vec_click', 'number', ['string', 'number'], ['Command1', 0]);
+    assert.equal(call('vec_step', 'number', [], []), 0);  // only while paused
+    call('vec_run', 'number', ['number'], [500]);
+    call('vec_pause', null, ['number'], [123456]);  // the page's clock is not the test's
+    assert.equal(call('vec_paused', 'number', [], []), 1);
+    call('vec_run', 'number', ['number'], [5000]);
+    call('vec_resume', null, ['number'], [0]);
+    assert.equal(call('vec_paused', 'number', [], []), 0);
+    assert.equal(call('vec_set_speed', 'number', ['number', 'number'], [3, 0]), 0);
+    assert.equal(call('vec_set_speed', 'number', ['number', 'number'], [0.5, 0]), 1);
+    assert.equal(call('vec_speed', 'number', [], []), 0.5);
+    // The second still to run takes two at half pace.
+    call('vec_run', 'number', ['number'], [1998]);
+    assert.notEqual(dump(), straight);
+    call('vec_run', 'number', ['number'], [2]);
+    assert.equal(dump(), straight);
+
+    call('vec_pause', null, ['number'], [0]);
+    assert.equal(call('vec_step', 'number', [], []), 1);
+    assert.notEqual(dump(), straight);
+  });
+
+  test('on the page\'s clock a paused lesson asks for no frame', async () => {
+    const core = await require(corePath)();
+    const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
+    call('vec_open', 'number', ['string', 'number', 'number'], ['vecsub', 0, 1000]);
+    call('vec_click', 'number', ['string', 'number'], ['Command1', 1100]);
+    assert.ok(!Number.isNaN(call('vec_next_due', 'number', [], [])));
+    call('vec_pause', null, ['number'], [1200]);
+    assert.ok(Number.isNaN(call('vec_next_due', 'number', [], [])));
+    call('vec_resume', null, ['number'], [9000]);
+    assert.ok(call('vec_next_due', 'number', [], []) >= 9000);
+  });
 });
