@@ -20,6 +20,15 @@ function readScript(file) {
   }
 }
 
+// A program is a page of the site that its launcher (index.html, where there is one) links to.
+function isProgram(site, program) {
+  if (!/^[A-Za-z0-9_-]+$/.test(program) || program === 'index') return false;
+  if (!fs.existsSync(path.join(site, `${program}.html`))) return false;
+  const index = path.join(site, 'index.html');
+  if (!fs.existsSync(index)) return true;
+  return fs.readFileSync(index, 'utf8').includes(`href="${program}.html"`);
+}
+
 async function main(argv) {
   let site = defaultSite;
   if (argv[0] === '--site' && argv.length > 1) {
@@ -31,9 +40,7 @@ async function main(argv) {
     return 2;
   }
   const [program, file] = argv;
-  // A program is a page of the site; the launcher is none.
-  if (!/^[A-Za-z0-9_-]+$/.test(program) || program === 'index' ||
-      !fs.existsSync(path.join(site, `${program}.html`))) {
+  if (!isProgram(site, program)) {
     say(`unknown program: ${program}`);
     if (!fs.existsSync(site)) say(`(no site at ${site}; tools/web/build.sh builds one)`);
     return 2;

@@ -26,6 +26,8 @@ export async function launch(extraArgs = []) {
     '--disable-background-timer-throttling',
     '--disable-renderer-backgrounding',
     '--disable-backgrounding-occluded-windows',
+    // A sideways swipe past the page's edge would go back in the history, away from the lesson.
+    '--overscroll-history-navigation=0',
     ...extraArgs,
   ];
   // Chromium's sandbox refuses to start as root.
@@ -61,6 +63,10 @@ export async function newPage(browser, setting = viewportSetting()) {
 // Opens a page in test mode and waits for the hook's `ready`.
 export async function openTestPage(page, url, timeout = 60_000) {
   await page.goto(url, { waitUntil: 'load', timeout });
+  await waitReady(page, timeout);
+}
+
+export async function waitReady(page, timeout = 60_000) {
   await page.waitForFunction(() => window.vectorsTest && window.vectorsTest.ready, null, {
     timeout,
   });

@@ -73,7 +73,9 @@ export class Driver {
     this.cdp = cdp;
     this.write = write;
     this.note = note;
-    this.held = null; // the button a `down` pressed and has not let go of
+    this.held = null; // the buttons a `down` pressed and no command has let go of yet
+    this.skipped = []; // {line, reason} of input no pupil could give, left out
+    this.lineNumber = 0;
     this.controls = new Map();
     this.pending = []; // messages taken by the first look at the page, for the next dump
   }
@@ -157,46 +159,81 @@ export class Driver {
     return this.cdp.send('Input.dispatchMouseEvent', params);
   }
 
-  // Lets go of a `down`'s button where the pointer is; a click count of 0 keeps the browser
-  // from making a click (or a context menu's auxclick) of it.
+  // Input no pupil could give is left out and recorded with its line.
+  skip(reason) {
+    this.skipped.push({ line: this.lineNumber, reason });
+    this.note(`line ${this.lineNumber}: left out: ${reason}`);
+  }
+
+  // Lets go of the held buttons off the page, so the surface takes it for no click of its own
+  // (the page counts a release over the surface as one); no move leads there, so the lesson
+  // sees no drag to that point either.
   async release() {
     if (!this.held) return;
-    const { x, y, button, modifiers } = this.held;
+    const { modifiers } = this.held;
+    let { buttons } = this.held;
     this.held = null;
-    await this.mouse({ type: 'mouseReleased', x, y, button, buttons: 0, modifiers, clickCount: 0 });
+    for (const [bit, button] of [[1, 'left'], [2, 'right'], [4, 'middle']]) {
+      if (!(buttons & bit)) continue;
+      buttons &= ~bit;
+      await this.mouse({ type: 'mouseReleased', x: -1, y: -1, button, buttons, modifiers, clickCount: 0 });
+    }
+  }
+
+  // Whether a press at a client point lands on the surface.
+  async onSurface(at) {
+    return this.page.evaluate(
+      ([x, y]) => document.elementFromPoint(x, y)?.id === 'Picture1',
+      [at.x, at.y],
+    );
   }
 
   async down(buttons, shift, x, y) {
     await this.release();
     const at = await this.clientPoint(x, y);
     const button = pressedButton(buttons);
-    // No pointer can be pressed without a button or at a point that is no number.
-    if (button === 'none' || !Number.isFinite(at.x) || !Number.isFinite(at.y)) {
-      this.note(`down ${buttons} at (${x}, ${y}) cannot be pressed in a browser; left out`);
-      return;
-    }
+    if (button === 'none') return this.skip(`a press without a button (${buttons})`);
+    if (!Number.isFinite(at.x) || !Number.isFinite(at.y) || !(await this.onSurface(at)))
+      return this.skip(`a press off the surface, at (${x}, ${y})`);
     const modifiers = modifiersOf(shift);
-    // A press of its own, not the first of a click: the surface sees no click from it.
-    await this.mouse({ type: 'mousePressed', ...at, button, buttons: buttons & 7, modifiers, clickCount: 0 });
-    this.held = { ...at, button, buttons: buttons & 7, modifiers };
+    // A press of its own, not the first of a click.
+    const held = buttons & 7;
+    await this.mouse({ type: 'mousePressed', ...at, button, buttons: held, modifiers, clickCount: 0 });
+    this.held = { buttons: held, modifiers };
   }
 
   async move(buttons, shift, x, y) {
     const at = await this.clientPoint(x, y);
-    if (!Number.isFinite(at.x) || !Number.isFinite(at.y)) {
-      this.note(`move to (${x}, ${y}) cannot be made in a browser; left out`);
-      return;
-    }
+    if (!Number.isFinite(at.x) || !Number.isFinite(at.y))
+      return this.skip(`a move to a point that is no number, (${x}, ${y})`);
     const modifiers = modifiersOf(shift);
-    if (this.held && this.held.buttons === (buttons & 7)) {
-      // A drag with the button a `down` holds.
-      await this.mouse({ type: 'mouseMoved', ...at, button: this.held.button, buttons: buttons & 7, modifiers });
-      Object.assign(this.held, at, { modifiers });
+    const wanted = buttons & 7;
+    if (wanted === 0) {
+      // A move with no button held is a hover.
+      await this.release();
+      await this.mouse({ type: 'mouseMoved', ...at, button: 'none', buttons: 0, modifiers });
       return;
     }
-    await this.release();
-    // The buttons a move says are held arrive with it, whatever was pressed before.
-    await this.mouse({ type: 'mouseMoved', ...at, button: 'none', buttons: buttons & 7, modifiers });
+    if (!this.held) return this.skip(`a move with buttons ${buttons} that no press holds`);
+    // Other buttons than the press's are reached as a mouse does it: the new ones pressed and
+    // the old ones let go while the pointer stays down, each change a move on the surface.
+    let held = this.held.buttons;
+    for (const [bit, button] of [[1, 'left'], [2, 'right'], [4, 'middle']]) {
+      if (!(wanted & bit) || held & bit) continue;
+      held |= bit;
+      await this.mouse({ type: 'mousePressed', ...at, button, buttons: held, modifiers, clickCount: 0 });
+    }
+    for (const [bit, button] of [[1, 'left'], [2, 'right'], [4, 'middle']]) {
+      if (wanted & bit || !(held & bit)) continue;
+      held &= ~bit;
+      await this.mouse({ type: 'mouseReleased', ...at, button, buttons: held, modifiers, clickCount: 0 });
+    }
+    if (held !== this.held.buttons) {
+      this.held = { buttons: held, modifiers };
+      return;
+    }
+    await this.mouse({ type: 'mouseMoved', ...at, button: pressedButton(held), buttons: held, modifiers });
+    this.held.modifiers = modifiers;
   }
 
   async click(name) {
@@ -214,13 +251,8 @@ export class Driver {
       const hit = r.width > 0 && r.height > 0 ? document.elementFromPoint(x, y) : null;
       return { x, y, reachable: !!hit && (hit === el || el.contains(hit)) };
     }, name);
-    if (!target.reachable) {
-      // A hidden or covered button takes no pointer; the driver's click still reaches it, as
-      // vecprobe's does, as the element's own click.
-      this.note(`${name} cannot be reached by the pointer; clicked as an element`);
-      await this.page.evaluate((id) => document.getElementById(id).click(), name);
-      return;
-    }
+    // A hidden or covered button takes no click from a pupil.
+    if (!target.reachable) return this.skip(`${name} is hidden or covered`);
     const at = { x: target.x, y: target.y };
     await this.mouse({ type: 'mousePressed', ...at, button: 'left', buttons: 1, clickCount: 1 });
     await this.mouse({ type: 'mouseReleased', ...at, button: 'left', buttons: 0, clickCount: 1 });
@@ -229,18 +261,22 @@ export class Driver {
   async textBox(name) {
     if (this.controls.get(name) !== 'textbox' || !(await this.element(name)))
       throw new ScriptError(`unknown text box: ${name}`);
-    await this.release();
     // Focus and selection are no input of their own: the model hears only what follows.
-    await this.page.evaluate((id) => {
+    return this.page.evaluate((id) => {
       const el = document.getElementById(id);
       el.focus();
       el.select?.();
+      const hidden = !el.getClientRects().length;
+      return { value: el.value, readOnly: el.readOnly || el.disabled, hidden };
     }, name);
   }
 
   async type({ name, text }) {
-    await this.textBox(name);
-    // The whole text in one input event over the selection, as one change, the empty text too.
+    const box = await this.textBox(name);
+    if (box.hidden || box.readOnly) return this.skip(`typing in ${name}, which takes no typing`);
+    // Nothing to take away: a browser makes no change of it.
+    if (text === '' && box.value === '') return this.skip(`clearing ${name}, which is empty`);
+    // The whole text in one input event over the selection: one change, as vecprobe makes.
     await this.cdp.send('Input.insertText', { text: utf8(text) });
   }
 
@@ -249,7 +285,8 @@ export class Driver {
     if (this.controls.get(name) !== 'textbox' || !(await this.element(name)))
       throw new ScriptError(`unknown text box: ${name}`);
     const code = toInt(number(words, 'key code'));
-    await this.textBox(name);
+    const box = await this.textBox(name);
+    if (box.hidden) return this.skip(`a key in ${name}, which is hidden`);
     const { key, code: physical } = keyFor(code);
     const base = { key, code: physical, windowsVirtualKeyCode: code, nativeVirtualKeyCode: code };
     // Enter is pressed as a keyboard does (with its keypress); other keys only go down and up,
@@ -302,7 +339,7 @@ export class Driver {
   async run(lines) {
     let index = 0;
     for (const line of lines) {
-      ++index;
+      this.lineNumber = ++index;
       try {
         await this.runLine(line);
       } catch (error) {

@@ -16,6 +16,7 @@ export async function runOnPage(browser, { site, program, script, verbose = fals
       note: (text) => verbose && say(`note: ${text}`),
     });
     let code = 0;
+    const skipped = () => driver.skipped;
     try {
       await driver.start();
       await driver.run(scriptLines(script));
@@ -30,7 +31,7 @@ export async function runOnPage(browser, { site, program, script, verbose = fals
       for (const error of errors) err.push(Buffer.from(`  ${error}\n`));
       code = code || 1;
     }
-    return { out: Buffer.concat(out), err: Buffer.concat(err), code };
+    return { out: Buffer.concat(out), err: Buffer.concat(err), code, skipped: skipped() };
   } finally {
     await context.close();
   }

@@ -28,7 +28,7 @@ const parse = (out) => out.split('\n').filter(Boolean).map((line) => JSON.parse(
 async function probe(script) {
   const run = await runOnPage(browser, { site: mockSite, program: 'mock', script: Buffer.from(script) });
   const out = run.out.toString();
-  return { code: run.code, out, err: run.err.toString(), dumps: parse(out) };
+  return { code: run.code, out, err: run.err.toString(), dumps: parse(out), skipped: run.skipped };
 }
 
 async function ok(script) {
@@ -69,25 +69,38 @@ test('presses and moves arrive where the script points, with their buttons and s
   assert.equal(shifts.vars.surfaceClicks, 0, 'a press is no click of the surface');
 });
 
-test('a press is let go of before other input, and a move carries the buttons it names', async () => {
-  const [afterClick, named, none] = await ok(
+test('a press is held until other pointer input, and let go of without a click', async () => {
+  const [afterClick, overRun, chord, hover] = await ok(
     [
       'down 1 0 100 100', 'click Command1', 'move 0 0 200 200', 'dump Label1',
-      'move 1 0 300 300', 'move 2 0 310 310', 'dump Label1',
-      'down 1 0 100 100', 'run 100', 'move 0 0 5 5', 'dump Label1',
+      'down 1 0 100 100', 'run 100', 'type Text1 4', 'move 1 0 5 5', 'dump Label1',
+      'down 4 0 100 100', 'move 1 0 300 300', 'dump Label1 Line1', 'move 0 0 20 20', 'dump Label1',
     ].join('\n'),
   );
   assert.equal(afterClick.Label1.Caption, 'move 0 0');
-  assert.equal(named.Label1.Caption, 'move 2 0');
-  assert.equal(named.vars.moves, 3);
-  assert.equal(none.Label1.Caption, 'move 0 0');
-  assert.equal(none.vars.surfaceClicks, 0);
+  assert.equal(overRun.Label1.Caption, 'move 1 0', 'the press outlasts the clock and typing');
+  assert.equal(chord.Label1.Caption, 'move 1 0', 'left pressed and middle let go of on the way');
+  assert.ok(Math.abs(chord.Line1.X2 - 300) < 1e-3);
+  assert.equal(hover.Label1.Caption, 'move 0 0');
+  for (const dump of [afterClick, overRun, chord, hover]) {
+    assert.equal(dump.vars.surfaceClicks, 0, 'no release over the surface');
+    assert.equal(dump.vars.domClicks, 0, 'no click from the browser');
+  }
 });
 
-test('buttons take one real click each; hidden ones are still reached', async () => {
-  const [clicked] = await ok('click Command1\nclick Command3\nclick Command1\ndump Command1');
-  assert.equal(clicked.vars.clicks, 3);
-  assert.equal(clicked.vars.downs, 0);
+test('input no pupil could give is left out and reported', async () => {
+  const run = await probe(
+    [
+      'move 1 0 10 10', 'down 1 0 -100 -100', 'down 1 0 100 600', 'down 0 0 10 10',
+      'click Command3', 'type Text2 x', 'type Text1 ', 'type Text1 ', 'down 1 0 nan 1', 'dump',
+    ].join('\n'),
+  );
+  assert.equal(run.code, 0, run.err);
+  assert.deepEqual(run.skipped.map((s) => s.line), [1, 2, 3, 4, 5, 6, 8, 9]);
+  const [dump] = run.dumps;
+  assert.equal(dump.vars.downs + dump.vars.moves + dump.vars.clicks, 0);
+  assert.equal(dump.Text2.Text, 'fixed');
+  assert.equal(dump.vars.changes, 1, 'only the first clearing changes the box');
 });
 
 test('only buttons and the surface can be clicked', async () => {
@@ -99,6 +112,7 @@ test('only buttons and the surface can be clicked', async () => {
   }
   const [surface] = await ok('click Picture1\ndump');
   assert.equal(surface.vars.surfaceClicks, 1);
+  assert.equal(surface.vars.domClicks, 1);
 });
 
 test('typing replaces the text in one change, blanks, other scripts and the empty text too', async () => {
