@@ -26,8 +26,9 @@ export async function launch(extraArgs = []) {
     '--disable-background-timer-throttling',
     '--disable-renderer-backgrounding',
     '--disable-backgrounding-occluded-windows',
-    // A sideways swipe past the page's edge would go back in the history, away from the lesson.
-    '--overscroll-history-navigation=0',
+    // A sideways swipe in from the window's edge would go back in the history, away from the
+    // lesson, as on a tablet.
+    '--disable-features=OverscrollHistoryNavigation',
     ...extraArgs,
   ];
   // Chromium's sandbox refuses to start as root.
@@ -96,21 +97,16 @@ export async function painted(page) {
   );
 }
 
-// The lesson's window on the page: #Form when the page has one, else the box around every
-// control that shows.
+// The lesson's window on the page: #Form when the page has one, else the smallest box around
+// the surface that holds every control that shows.
 export async function lessonRect(page) {
   return page.evaluate(() => {
-    const form = document.getElementById('Form');
-    const boxes = form
-      ? [form.getBoundingClientRect()]
-      : [...document.querySelectorAll('[id]')]
-          .map((el) => el.getBoundingClientRect())
-          .filter((r) => r.width > 0 && r.height > 0);
-    if (!boxes.length) return null;
-    const left = Math.min(...boxes.map((r) => r.left));
-    const top = Math.min(...boxes.map((r) => r.top));
-    const right = Math.max(...boxes.map((r) => r.right));
-    const bottom = Math.max(...boxes.map((r) => r.bottom));
-    return { x: left, y: top, width: right - left, height: bottom - top };
+    const shows = (el) => el.getClientRects().length > 0 && !el.closest('dialog');
+    const controls = [...document.querySelectorAll('[id]')].filter(shows);
+    let box = document.getElementById('Form') ?? document.getElementById('Picture1');
+    while (box && box.parentElement && !controls.every((el) => box.contains(el))) box = box.parentElement;
+    if (!box) return null;
+    const r = box.getBoundingClientRect();
+    return { x: r.left, y: r.top, width: r.width, height: r.height };
   });
 }
