@@ -1,0 +1,150 @@
+// A storm of random real input on a lesson page in test mode: mouse presses, drags, releases
+// and clicks on the surface and around it, one-finger touches, clicks on the buttons, typing and
+// keys in the boxes, zoom by Ctrl+wheel and Ctrl+=/-/0, window sizes, and the virtual clock.
+// Every choice comes from one seed, so a storm that finds a fault can be run again.
+
+export function seededRandom(seed) {
+  let a = seed >>> 0;
+  return () => {
+    a = (a + 0x6d2b79f5) >>> 0;
+    let t = a;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+// Where a dump holds null: a number that was not finite.
+export function nullPaths(value, at = '', found = []) {
+  if (value === null) found.push(at || '(the dump)');
+  else if (Array.isArray(value)) value.forEach((item, i) => nullPaths(item, `${at}[${i}]`, found));
+  else if (typeof value === 'object')
+    for (const [key, item] of Object.entries(value)) nullPaths(item, at ? `${at}.${key}` : key, found);
+  return found;
+}
+
+const texts = ['3', '-1.5', '0', '1e2', 'abc', '', '-', '.', '99999', '-0.0001', '2.5e-3', '中', ' 4 '];
+const sizes = [[1280, 1024], [800, 600], [1920, 1080], [640, 480], [1024, 768]];
+
+// trail, when given, keeps the last input sent, to tell what came just before a fault.
+export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, trail = [] }) {
+  const random = seededRandom(seed);
+  const send = (method, params) => {
+    trail.push(`${method.replace('Input.dispatch', '')} ${JSON.stringify(params)}`);
+    if (trail.length > 8) trail.shift();
+    return cdp.send(method, params);
+  };
+  const pick = (list) => list[Math.floor(random() * list.length)];
+  const chance = (p) => random() < p;
+  const mouse = (params) => send('Input.dispatchMouseEvent', params);
+  const touch = (type, points) => send('Input.dispatchTouchEvent', { type, touchPoints: points });
+  const key = async (key, code, vk, { text, modifiers = 0 } = {}) => {
+    const base = { key, code, windowsVirtualKeyCode: vk, modifiers };
+    await send('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', ...base, ...(text ? { text } : {}) });
+    await send('Input.dispatchKeyEvent', { type: 'keyUp', ...base });
+  };
+  const surfaceRect = () =>
+    page.evaluate(() => {
+      const r = document.getElementById('Picture1').getBoundingClientRect();
+      return { left: r.left, top: r.top, width: r.width, height: r.height };
+    });
+  let surface = await surfaceRect();
+  // Mostly on the surface, some around it.
+  const point = () => ({
+    x: surface.left + surface.width * (random() * 1.2 - 0.1),
+    y: surface.top + surface.height * (random() * 1.2 - 0.1),
+  });
+  const modifiers = () => (chance(0.8) ? 0 : pick([1, 2, 8, 10]));
+  let held = null;
+  let finger = null;
+  let sent = 0;
+
+  while (sent < events) {
+    const r = random();
+    if (r < 0.4) {
+      const at = point();
+      if (held && chance(0.6)) {
+        await mouse({ type: 'mouseMoved', ...at, button: held.button, buttons: held.buttons, modifiers: modifiers() });
+      } else if (held) {
+        await mouse({ type: 'mouseReleased', ...at, button: held.button, buttons: 0, clickCount: held.clicks });
+        held = null;
+      } else if (chance(0.5)) {
+        await mouse({ type: 'mouseMoved', ...at, button: 'none', buttons: 0, modifiers: modifiers() });
+      } else {
+        const [button, buttonsHeld] = pick([['left', 1], ['left', 1], ['left', 1], ['right', 2], ['middle', 4]]);
+        held = { button, buttons: buttonsHeld, clicks: chance(0.8) ? 1 : 2 };
+        await mouse({ type: 'mousePressed', ...at, button, buttons: buttonsHeld, clickCount: held.clicks, modifiers: modifiers() });
+      }
+    } else if (r < 0.5) {
+      if (!finger) {
+        finger = point();
+        await touch('touchStart', [finger]);
+      } else if (chance(0.75)) {
+        finger = point();
+        await touch('touchMove', [finger]);
+      } else {
+        await touch('touchEnd', []);
+        finger = null;
+      }
+    } else if (r < 0.63) {
+      if (!buttons.length) continue;
+      const name = pick(buttons);
+      const target = await page.evaluate((id) => {
+        const el = document.getElementById(id);
+        const b = el.getBoundingClientRect();
+        const x = b.left + b.width / 2;
+        const y = b.top + b.height / 2;
+        const hit = b.width && b.height ? document.elementFromPoint(x, y) : null;
+        return hit && (hit === el || el.contains(hit)) ? { x, y } : null;
+      }, name);
+      if (!target) continue; // hidden or covered: no pupil can press it either
+      await mouse({ type: 'mousePressed', ...target, button: 'left', buttons: 1, clickCount: 1 });
+      await mouse({ type: 'mouseReleased', ...target, button: 'left', buttons: 0, clickCount: 1 });
+      held = null;
+    } else if (r < 0.71) {
+      if (!boxes.length) continue;
+      const name = pick(boxes);
+      await page.evaluate(([id, all]) => {
+        const el = document.getElementById(id);
+        el.focus();
+        if (all) el.select?.();
+      }, [name, chance(0.5)]);
+      if (chance(0.5)) await send('Input.insertText', { text: pick(texts) });
+      else
+        await pick([
+          () => key('Enter', 'Enter', 13, { text: '\r' }),
+          () => key('Backspace', 'Backspace', 8),
+          () => key('1', 'Digit1', 49, { text: '1' }),
+          () => key('-', 'Minus', 189, { text: '-' }),
+          () => key('.', 'Period', 190, { text: '.' }),
+          () => key('Escape', 'Escape', 27),
+        ])();
+    } else if (r < 0.86) {
+      const ms = Math.floor(random() * 800);
+      trail.push(`run ${ms}`);
+      await page.evaluate((value) => window.vectorsTest.run(value), ms);
+    } else if (r < 0.9) {
+      if (chance(0.5)) {
+        await mouse({ type: 'mouseWheel', ...point(), deltaX: 0, deltaY: pick([-120, 120]), modifiers: 2 });
+      } else {
+        await pick([
+          () => key('=', 'Equal', 187, { modifiers: 2 }),
+          () => key('-', 'Minus', 189, { modifiers: 2 }),
+          () => key('0', 'Digit0', 48, { modifiers: 2 }),
+        ])();
+      }
+      surface = await surfaceRect();
+    } else if (r < 0.93) {
+      const [width, height] = pick(sizes);
+      trail.push(`window ${width}×${height}`);
+      await page.setViewportSize({ width, height });
+      surface = await surfaceRect();
+    } else {
+      await onDump();
+    }
+    ++sent;
+  }
+  if (held) await mouse({ type: 'mouseReleased', x: 1, y: 1, button: held.button, buttons: 0, clickCount: 0 });
+  if (finger) await touch('touchEnd', []);
+  return sent;
+}

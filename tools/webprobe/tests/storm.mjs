@@ -1,0 +1,76 @@
+// storm.mjs [--site DIR] [--events N] [--seed S] [--lessons a,b]: random real input on each
+// lesson's page (lib/storm.mjs), then the clock run on; fails on any uncaught error or console
+// error on the page, and on a dump that does not parse or holds null where a number belongs.
+import { parseArgs } from 'node:util';
+import { defaultSite, launch, lessons, newPage, openTestPage, pageErrors, pageUrl } from '../lib/browser.mjs';
+import { Driver } from '../lib/driver.mjs';
+import { nullPaths, storm } from '../lib/storm.mjs';
+
+const { values: options } = parseArgs({
+  options: {
+    site: { type: 'string', default: defaultSite },
+    events: { type: 'string', default: '300' },
+    seed: { type: 'string', default: '1' },
+    lessons: { type: 'string', default: lessons.join(',') },
+  },
+});
+const events = Number(options.events);
+let passed = 0;
+let failed = 0;
+
+const browser = await launch();
+try {
+  for (const program of options.lessons.split(',')) {
+    const seed = Number(options.seed) * 1000 + lessons.indexOf(program) + 1;
+    const problems = [];
+    const { context, page, cdp, seen } = await newPage(browser);
+    let dumps = 0;
+    const trail = [];
+    try {
+      await openTestPage(page, pageUrl(options.site, program));
+      // The lesson never leaves its page.
+      page.on('framenavigated', (frame) => {
+        if (frame === page.mainFrame()) problems.push(`the page went to ${frame.url()}`);
+      });
+      page.on('crash', () => problems.push('the page crashed'));
+      const driver = new Driver(page, cdp, { write: () => {} });
+      await driver.start();
+      const named = (kind) => [...driver.controls].filter(([, k]) => k === kind).map(([n]) => n);
+      const buttons = await page.evaluate(
+        (names) => names.filter((n) => document.getElementById(n)?.tagName === 'BUTTON'),
+        named('captioned'),
+      );
+      const boxes = named('textbox');
+      const check = async () => {
+        ++dumps;
+        const text = await page.evaluate(() => window.vectorsTest.dump([]));
+        let dump;
+        try {
+          dump = JSON.parse(text);
+        } catch (error) {
+          problems.push(`a dump that is no JSON: ${error.message}`);
+          return;
+        }
+        for (const at of nullPaths(dump).slice(0, 5)) problems.push(`null at ${at}`);
+      };
+      const sent = await storm(page, cdp, { events, seed, buttons, boxes, onDump: check, trail });
+      await page.evaluate(() => window.vectorsTest.run(5000));
+      await check();
+      for (const error of await pageErrors(page, seen)) problems.push(error);
+      console.log(`${program}: ${sent} events (seed ${seed}), ${dumps} dumps checked, ` +
+        `${problems.length ? `${problems.length} problem(s)` : 'no errors'}`);
+    } catch (error) {
+      problems.push(`the storm stopped: ${error.message}`);
+    } finally {
+      await context.close();
+    }
+    for (const problem of [...new Set(problems)].slice(0, 10)) console.log(`  ${problem}`);
+    if (problems.length) console.log(`  the last input:\n    ${trail.join('\n    ')}`);
+    if (problems.length) ++failed;
+    else ++passed;
+  }
+} finally {
+  await browser.close();
+}
+console.log(`${passed} passed, ${failed} failed`);
+process.exitCode = failed ? 1 : 0;
