@@ -132,6 +132,19 @@ export class Driver {
           throw new ScriptError(`not a stretch of time: ${toStringF(ms, words.last)}`);
         return this.hook((value) => window.vectorsTest.run(value), ms);
       }
+      // The teacher's control of the lesson's time, through the page's own presenter calls.
+      case 'pause':
+        return this.hook(() => window.vectorsTest.pause());
+      case 'resume':
+        return this.hook(() => window.vectorsTest.resume());
+      case 'step':
+        return this.hook(() => window.vectorsTest.step());
+      case 'speed': {
+        const factor = number(words, 'speed');
+        if (![0.25, 0.5, 1, 2].includes(factor))
+          throw new ScriptError(`not a speed (0.25, 0.5, 1 or 2): ${toStringF(factor, words.last)}`);
+        return this.hook((value) => window.vectorsTest.speed(value), factor);
+      }
       case 'dump':
         return this.dump(words.rest());
       case 'png': {

@@ -65,7 +65,7 @@ const stops = [
   'run +5\n', 'run 0x10\n', 'run 5x\n', 'run\n', 'dump NoSuchControl\n', 'click NoSuchButton\n',
   'click Text1\n', 'click Frame1\n', 'click Picture2\n', 'type NoSuchBox 1\n', 'type Command1 1\n',
   'type\n', 'key Text1 x\n', 'key NoSuchBox 13\n', 'tick Timer1 -3\n', 'tick Timer1 2x\ndump\n',
-  'tick NoSuchTimer\n', 'tick Text1\n', 'down 1 0 1\n', 'png\n',
+  'tick NoSuchTimer\n', 'tick Text1\n', 'down 1 0 1\n', 'png\n', 'speed 3\n', 'speed\n',
   'type Text1 2\r\nkey Text1 13\r\nrun 10\r\ndump Text1\r\n  # a comment\r\n\r\ndump Label1',
 ];
 for (const script of stops)
