@@ -729,6 +729,12 @@
       // The press stays with the lesson: no focus change, selection, menu or auto-scroll.
       canvas.addEventListener('mousedown', (event) => event.preventDefault());
       canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+      // Nor a paste: on Linux a middle button let go of pastes the last selected text into the
+      // box that has the focus, which a press on the surface leaves where it was.
+      canvas.addEventListener('mouseup', (event) => {
+        if (event.button === 1) event.preventDefault();
+      });
+      canvas.addEventListener('auxclick', (event) => event.preventDefault());
     }
 
     listenToTyping(element, info) {

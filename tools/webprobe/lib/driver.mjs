@@ -8,8 +8,8 @@ import {
   ScriptError,
   Words,
   number,
-  parseCount,
-  toInt,
+  wholeNumber,
+  coordinate,
   toStringF,
   typeOperands,
   utf8,
@@ -111,10 +111,10 @@ export class Driver {
     switch (command) {
       case 'down':
       case 'move': {
-        const button = toInt(number(words, 'button'));
-        const shift = toInt(number(words, 'shift'));
-        const x = Math.fround(number(words, 'x'));
-        const y = Math.fround(number(words, 'y'));
+        const button = wholeNumber(words.next(), 'button');
+        const shift = wholeNumber(words.next(), 'shift');
+        const x = coordinate(words, 'x');
+        const y = coordinate(words, 'y');
         return command === 'down' ? this.down(button, shift, x, y) : this.move(button, shift, x, y);
       }
       case 'click':
@@ -297,7 +297,7 @@ export class Driver {
     const name = words.next() ?? '';
     if (this.controls.get(name) !== 'textbox' || !(await this.element(name)))
       throw new ScriptError(`unknown text box: ${name}`);
-    const code = toInt(number(words, 'key code'));
+    const code = wholeNumber(words.next(), 'key code');
     const box = await this.textBox(name);
     if (box.hidden) return this.skip(`a key in ${name}, which is hidden`);
     const { key, code: physical } = keyFor(code);
@@ -312,12 +312,8 @@ export class Driver {
   async tick(words) {
     const name = words.next() ?? '';
     if (this.controls.get(name) !== 'timer') throw new ScriptError(`unknown timer: ${name}`);
-    let count = 1;
     const word = words.next();
-    if (word !== undefined) {
-      count = parseCount(word);
-      if (count === undefined) throw new ScriptError(`not a tick count: ${word}`);
-    }
+    const count = word === undefined ? 1 : wholeNumber(word, 'tick count');
     await this.hook(([timer, n]) => window.vectorsTest.tick(timer, n), [name, count]);
   }
 

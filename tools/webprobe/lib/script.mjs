@@ -98,10 +98,24 @@ export function number(words, what) {
   return value;
 }
 
-// static_cast<int>(double) as x86 does it: out of range and NaN give INT_MIN.
-export function toInt(value) {
-  const t = Math.trunc(value);
-  return Number.isFinite(t) && t >= -2147483648 && t <= 2147483647 ? t : -2147483648;
+// Buttons, shift states, key codes and tick counts, as vecprobe takes them: a whole number an
+// int can hold, from 0 up.
+export function wholeNumber(word, what) {
+  if (word === undefined) throw new ScriptError(`missing ${what}`);
+  const value = parseNumber(word);
+  if (value === undefined) throw new ScriptError(`not a number for ${what}: ${word}`);
+  if (!(value >= 0 && value <= 2147483647 && value === Math.trunc(value)))
+    throw new ScriptError(`not a whole number from 0 to 2147483647 for ${what}: ${word}`);
+  return value;
+}
+
+// A position, which the handlers take as a float: finite as one.
+export function coordinate(words, what) {
+  const value = number(words, what);
+  const position = Math.fround(value);
+  if (!Number.isFinite(value) || !Number.isFinite(position))
+    throw new ScriptError(`not a finite position for ${what}: ${words.last}`);
+  return position;
 }
 
 // std::to_string(double): printf's "%f". A NaN's sign is not kept by JavaScript, so it comes
@@ -114,15 +128,6 @@ export function toStringF(value, word = '') {
   // Above 1e21 every double is a whole number, which toFixed would write with an exponent.
   const text = magnitude >= 1e21 ? `${BigInt(magnitude)}.000000` : magnitude.toFixed(6);
   return (negative ? '-' : '') + text;
-}
-
-// `std::istringstream(word) >> long`, then vecprobe's check: a count of ticks, or undefined.
-export function parseCount(word) {
-  const match = /^[+-]?[0-9]+/.exec(word);
-  if (!match) return undefined;
-  const value = BigInt(match[0]);
-  if (value < 0n || value > 9223372036854775807n) return undefined;
-  return Number(value);
 }
 
 // `type`'s operands: NAME after the word, one blank, then the text to the end of the line.
