@@ -26,13 +26,23 @@ export function nullPaths(value, at = '', found = []) {
 const texts = ['3', '-1.5', '0', '1e2', 'abc', '', '-', '.', '99999', '-0.0001', '2.5e-3', '中', ' 4 '];
 const sizes = [[1280, 1024], [800, 600], [1920, 1080], [640, 480], [1024, 768]];
 
-// trail, when given, keeps the last input sent, to tell what came just before a fault.
-export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, trail = [] }) {
+// trail, when given, keeps the last input sent, to tell what came just before a fault. With
+// `batch` above 1, input goes out without waiting for each event's answer, `batch` at a time:
+// the browser still takes it in order, and a long storm is not paced by the frames.
+export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, trail = [], batch = 1 }) {
   const random = seededRandom(seed);
-  const send = (method, params) => {
+  let waiting = [];
+  const send = async (method, params) => {
     trail.push(`${method.replace('Input.dispatch', '')} ${JSON.stringify(params)}`);
     if (trail.length > 8) trail.shift();
-    return cdp.send(method, params);
+    waiting.push(cdp.send(method, params));
+    if (waiting.length >= batch) await flush();
+  };
+  // What the page is asked waits for the input before it.
+  const flush = async () => {
+    const all = waiting;
+    waiting = [];
+    await Promise.all(all);
   };
   const pick = (list) => list[Math.floor(random() * list.length)];
   const chance = (p) => random() < p;
@@ -43,11 +53,13 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
     await send('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', ...base, ...(text ? { text } : {}) });
     await send('Input.dispatchKeyEvent', { type: 'keyUp', ...base });
   };
-  const surfaceRect = () =>
-    page.evaluate(() => {
+  const surfaceRect = async () => {
+    await flush();
+    return page.evaluate(() => {
       const r = document.getElementById('Picture1').getBoundingClientRect();
       return { left: r.left, top: r.top, width: r.width, height: r.height };
     });
+  };
   let surface = await surfaceRect();
   // Mostly on the surface, some around it.
   const point = () => ({
@@ -89,6 +101,7 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
     } else if (r < 0.63) {
       if (!buttons.length) continue;
       const name = pick(buttons);
+      await flush();
       const target = await page.evaluate((id) => {
         const el = document.getElementById(id);
         const b = el.getBoundingClientRect();
@@ -104,6 +117,7 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
     } else if (r < 0.71) {
       if (!boxes.length) continue;
       const name = pick(boxes);
+      await flush();
       await page.evaluate(([id, all]) => {
         const el = document.getElementById(id);
         el.focus();
@@ -122,6 +136,7 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
     } else if (r < 0.86) {
       const ms = Math.floor(random() * 800);
       trail.push(`run ${ms}`);
+      await flush();
       await page.evaluate((value) => window.vectorsTest.run(value), ms);
     } else if (r < 0.9) {
       if (chance(0.5)) {
@@ -137,14 +152,17 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
     } else if (r < 0.93) {
       const [width, height] = pick(sizes);
       trail.push(`window ${width}×${height}`);
+      await flush();
       await page.setViewportSize({ width, height });
       surface = await surfaceRect();
     } else {
+      await flush();
       await onDump();
     }
     ++sent;
   }
   if (held) await mouse({ type: 'mouseReleased', x: 1, y: 1, button: held.button, buttons: 0, clickCount: 0 });
   if (finger) await touch('touchEnd', []);
+  await Promise.all(waiting);
   return sent;
 }
