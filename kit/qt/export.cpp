@@ -20,7 +20,10 @@ QImage FormWindow::picture() {
     designed.syncWidgets();
     return designed.picture();
   }
-  return grab(QRect(origin_, contentSize())).toImage();
+  picturing_ = true;  // the lesson alone: no presenter tab or badge on a worksheet
+  const QImage shot = grab(QRect(origin_, contentSize())).toImage();
+  picturing_ = false;
+  return shot;
 }
 
 void FormWindow::copyPicture() {
@@ -44,7 +47,9 @@ bool FormWindow::savePicture(const QString& file) {
     designed.syncWidgets();
     designed.render(&painter);
   } else {
+    picturing_ = true;
     render(&painter, QPoint(), QRegion(QRect(origin_, contentSize())));
+    picturing_ = false;
   }
   return painter.end();
 }

@@ -119,6 +119,7 @@ class FormWindow : public QWidget {
   QShortcut* leaveFullScreen_ = nullptr;
   kit::Session session_;
   PresenterBar* bar_ = nullptr;  // made when first brought up
+  bool picturing_ = false;       // a picture of the lesson is being taken
   QTimer tickTimer_;
   QElapsedTimer elapsed_;
 };

@@ -155,6 +155,8 @@ QRect FormWindow::presenterCorner() const {
 }
 
 void FormWindow::paintPresenterMarks(QPainter& painter) {
+  // Only a running lesson has a presenter; pictures of it show the lesson alone.
+  if (!session_.started() || picturing_) return;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   if (!presenterBarShown()) {
