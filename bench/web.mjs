@@ -2,6 +2,7 @@
 // Figures of the web site in Debian's headless Chromium (not a test; needs tools/webprobe/setup.sh):
 //
 //   node bench/web.mjs [--site DIR] [--runs N] [--storm-events N] [--storm-lessons a,b]
+//                      [--parts bytes,paint,walk,idle,memory]
 //
 // - the bytes each lesson's page loads (every file it reads), gzip-compressed, and the whole site;
 // - the first painted frame of each lesson, from the start of the navigation (the browser's
@@ -34,8 +35,10 @@ const { values: options } = parseArgs({
     runs: { type: 'string', default: '5' },
     'storm-events': { type: 'string', default: '100000' },
     'storm-lessons': { type: 'string', default: lessons.join(',') },
+    parts: { type: 'string', default: 'bytes,paint,walk,idle,memory' },
   },
 });
+const parts = new Set(options.parts.split(','));
 const site = path.resolve(options.site);
 const runs = Number(options.runs);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -69,7 +72,7 @@ async function transferred(program) {
 const everything = (dir) =>
   fs.readdirSync(dir, { withFileTypes: true }).flatMap((e) =>
     e.isDirectory() ? everything(path.join(dir, e.name)) : [path.join(dir, e.name)]);
-{
+if (parts.has('bytes')) {
   const rows = [];
   for (const program of ['index', ...lessons]) {
     const t = await transferred(program);
@@ -93,7 +96,7 @@ const firstPaint = async (url) => {
   await context.close();
   return value;
 };
-{
+if (parts.has('paint')) {
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'bench-web-'));
   const rows = [];
   for (const program of lessons) {
@@ -157,11 +160,12 @@ async function walk(dpr) {
   return [`${dpr}`, frames, (frames / seconds).toFixed(1), ms(per('TaskDuration')), ms(per('ScriptDuration')),
     ms(per('LayoutDuration') + per('RecalcStyleDuration'))];
 }
-table('vecadd\'s walk (Command1) on real time, 8 s at 1920×1080: main-thread time per frame',
-  ['DPR', 'frames', 'fps', 'task', 'script', 'style+layout'], [await walk(1), await walk(2)]);
+if (parts.has('walk'))
+  table('vecadd\'s walk (Command1) on real time, 8 s at 1920×1080: main-thread time per frame',
+    ['DPR', 'frames', 'fps', 'task', 'script', 'style+layout'], [await walk(1), await walk(2)]);
 
 // ---- Idle ----
-{
+if (parts.has('idle')) {
   const rows = [];
   for (const program of lessons) {
     const { context, page, cdp } = await newPage(browser);
@@ -186,7 +190,7 @@ table('vecadd\'s walk (Command1) on real time, 8 s at 1920×1080: main-thread ti
 }
 
 // ---- Memory over a storm ----
-{
+if (parts.has('memory')) {
   const events = Number(options['storm-events']);
   const rows = [];
   for (const program of options['storm-lessons'].split(',')) {
