@@ -2,11 +2,13 @@
 // one lesson; texts come back as UTF-8 kept alive until the next call that returns one.
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "kit/json.h"
@@ -18,6 +20,10 @@ namespace {
 
 std::unique_ptr<kitweb::Lesson> lesson;
 std::string returned, paintStrings, lastError;
+// What vec_state and vec_paint_strings last handed over (the latter per area): an animation's
+// frame mostly changes neither, and then hands over "" instead of the same text again.
+std::string lastState;
+std::map<std::string, std::string, std::less<>> lastStrings;
 
 const char* give(std::string text) {
   returned = std::move(text);
@@ -35,6 +41,8 @@ EMSCRIPTEN_KEEPALIVE int vec_open(const char* program, int test, double now) {
   const auto factory = known.find(program);
   if (factory == known.end()) return 0;
   const auto description = probe::descriptions().find(program);
+  lastState.clear();
+  lastStrings.clear();
   lesson = std::make_unique<kitweb::Lesson>(
       factory->second(), test ? kitweb::Lesson::Clock::Virtual : kitweb::Lesson::Clock::Real,
       description == probe::descriptions().end() ? "" : description->second, now);
@@ -49,8 +57,12 @@ EMSCRIPTEN_KEEPALIVE const char* vec_fit(double width, double height) {
   return give(lesson->fit(width, height));
 }
 
+// The controls' state; "" when it is what the last call handed over.
 EMSCRIPTEN_KEEPALIVE const char* vec_state(double zoom) {
-  return give(lesson->state(zoom));
+  std::string state = lesson->state(zoom);
+  if (state == lastState) return give("");
+  lastState = state;
+  return give(std::move(state));
 }
 
 EMSCRIPTEN_KEEPALIVE int vec_mouse(const char* canvas, int down, int button, int shift, double x,
@@ -133,12 +145,19 @@ EMSCRIPTEN_KEEPALIVE double vec_speed() {
 }
 
 // Paints an area ("Form" for the window itself) and gives the count of numbers written;
-// vec_paint_numbers and vec_paint_strings hand them over.
+// vec_paint_numbers and vec_paint_strings hand them over, the strings as "" when they are the
+// ones last handed over for this area.
 EMSCRIPTEN_KEEPALIVE int vec_paint(const char* canvas, double zoom, double width, double height) {
   const kitweb::CommandBuffer& buffer = lesson->paint(canvas, zoom, width, height);
   kit::JsonArray strings;
   for (const std::string& text : buffer.strings()) strings.raw(kit::jsonString(text));
+  std::string& last = lastStrings[canvas];
   paintStrings = strings.str();
+  if (paintStrings == last) {
+    paintStrings.clear();
+  } else {
+    last = paintStrings;
+  }
   return static_cast<int>(buffer.numbers().size());
 }
 
@@ -165,9 +184,17 @@ EMSCRIPTEN_KEEPALIVE const char* vec_to_pixels(const char* canvas, double x, dou
 // The driver's state dump of the controls named (blank-separated; none for all). On an unknown
 // name, 0 and the reason in vec_error.
 EMSCRIPTEN_KEEPALIVE const char* vec_dump(const char* names) {
+  // Split by hand: a string stream would pull the whole of iostreams' locale machinery into
+  // the module, a fifth of its size.
   std::vector<std::string> wanted;
-  std::istringstream words(names);
-  for (std::string name; words >> name;) wanted.push_back(name);
+  const std::string_view text(names);
+  for (std::size_t at = 0; at < text.size();) {
+    const auto start = text.find_first_not_of(" \t\n", at);
+    if (start == std::string_view::npos) break;
+    const auto end = std::min(text.size(), text.find_first_of(" \t\n", start));
+    wanted.emplace_back(text.substr(start, end - start));
+    at = end;
+  }
   try {
     return give(probe::dumpState(lesson->form(), wanted));
   } catch (const std::invalid_argument& error) {

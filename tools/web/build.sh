@@ -10,17 +10,11 @@ out="${1:-build-web}"
 tools/web/setup.sh
 # Debian's em++ finds its JavaScript parser (acorn) only on Debian's Node path.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
-emcmake cmake -S tools/web -B "$out" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" >/dev/null
+emcmake cmake -S tools/web -B "$out" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-MinSizeRel}" >/dev/null
 cmake --build "$out" -j2
 
 site="$out/site"
 rm -rf "$site"
 node tools/web/site.mjs "$out/site-core/vectors-core.js" "$site"
-mkdir -p "$site/fonts"
-if [ -f tools/web/fonts.sh ]; then
-  bash tools/web/fonts.sh "$site"
-else
-  # No font subsets built: the pages fall back to the fonts the machine has.
-  : >"$site/fonts/fonts.css"
-fi
+bash tools/web/fonts.sh "$site"
 tools/web/zip.sh "$out"

@@ -1,11 +1,14 @@
 """The lessons' faces for the site, as WOFF2 subsets of Debian's fonts (run by fonts.sh).
 
-  fonts.py ROOT FONTS_DIR   writes the subsets, fonts.css and the licences into FONTS_DIR
+  fonts.py ROOT FONTS_DIR   writes the subsets, fonts.css and the licences into FONTS_DIR, and a
+                            style sheet of its own for each page (PAGE.css)
   fonts.py ROOT --chars     prints the characters the lessons can show, one line
 
 The characters are every non-ASCII character in the string literals of the lessons' sources, the
 printable ASCII characters and the punctuation a number text or a caption uses. Each face keeps
-those of them it has. Same sources and fonts, same bytes.
+those of them it has. fonts.css has every face with all of them (for lesson.html, which opens any
+lesson); a page's own sheet has only the faces that page uses, cut to the characters of its own
+sources, so that a lesson loads a fraction of the fonts. Same sources and fonts, same bytes.
 """
 import base64
 import glob
@@ -35,6 +38,22 @@ SOURCES = ["*/form*.cpp", "*/form*.h", "kit/**/*.cpp", "launcher/*.cpp",
            "web/**/*.html", "web/**/*.js", "tools/web/**/*.html", "tools/web/**/*.js"]
 # Signs of number texts and captions that a literal may not hold yet (− is the minus sign).
 PUNCTUATION = "（）：，。、−"
+
+# A page's sources: every lesson page shows its program's forms through the page's runtime.
+LESSON_PAGE = ["kit/*.cpp", "kit/web/*.cpp", "tools/web/site/lesson.html", "tools/web/site/lesson.js"]
+PAGES = {
+    "index": ["launcher/*.cpp", "tools/web/site/index.html"],
+    **{program: [f"{program}/form*.cpp", f"{program}/form*.h"] + LESSON_PAGE
+       for program in ["vecintro", "vecadd", "vecsub", "veccoord", "vecscale"]},
+}
+# The design's faces as the sources name them (kit::faces::kKai, 12, true), and the source
+# family each is drawn with here.
+FACE_NAMES = {"kSong": "AR PL UMing CN", "kKai": "AR PL UKai CN", "kTimes": "Liberation Serif"}
+FACE_USE = re.compile(r"kit::faces::(k\w+)\b(\s*,\s*[\d.]+\s*(,\s*(true|false)\s*)?\})?")
+# Every page draws its bar, notices and badge in these.
+PAGE_FACES = {("AR PL UMing CN", 400), ("Liberation Serif", 400)}
+# The launcher's faces, which its style sheet (not its sources) chooses.
+INDEX_FACES = {("AR PL UMing CN", 400), ("AR PL UKai CN", 400), ("Liberation Serif", 700)}
 
 IDENTIFIER = re.compile(r"[A-Za-z_]\w*")
 NUMBER = re.compile(r"\d(?:[\w.]|'(?=\w))*")  # 999'999'999 is one number, not a character
@@ -99,9 +118,9 @@ def html_texts(text):
     return found
 
 
-def source_files(root):
+def source_files(root, patterns=SOURCES):
     files = set()
-    for pattern in SOURCES:
+    for pattern in patterns:
         for path in glob.glob(os.path.join(root, pattern), recursive=True):
             # Tests' literals are never shown.
             if "tests" not in os.path.relpath(path, root).split(os.sep)[:-1]:
@@ -109,9 +128,9 @@ def source_files(root):
     return sorted(files)
 
 
-def needed_characters(root):
+def needed_characters(root, patterns=SOURCES):
     chars = {chr(code) for code in range(0x20, 0x7F)} | set(PUNCTUATION)
-    for path in source_files(root):
+    for path in source_files(root, patterns):
         with open(path, encoding="utf-8") as source:
             text = source.read()
         if path.endswith(".html"):
@@ -120,6 +139,28 @@ def needed_characters(root):
             pieces = literals(text, cpp=not path.endswith(".js"))
         chars |= {c for piece in pieces for c in piece if ord(c) >= 0x80 and not unicodedata.category(c).startswith("C")}
     return "".join(sorted(chars))
+
+
+def page_faces(root, page):
+    """The (family, weight) of every face a page draws with. A face named where its weight cannot
+    be read counts with both."""
+    if page == "index":
+        return set(INDEX_FACES)
+    used = set(PAGE_FACES)
+    for path in source_files(root, PAGES[page]):
+        if not path.endswith(".cpp") and not path.endswith(".h"):
+            continue
+        with open(path, encoding="utf-8") as source:
+            for match in FACE_USE.finditer(source.read()):
+                family = FACE_NAMES.get(match.group(1))
+                if not family:
+                    continue
+                bold = match.group(4)
+                weights = [700 if bold == "true" else 400] if match.group(2) else [400, 700]
+                used |= {(family, weight) for weight in weights}
+    # A face without a bold of its own is made bold from its regular.
+    faces = {(face[0], face[1]) for face in FACES}
+    return {(family, weight if (family, weight) in faces else 400) for family, weight in used}
 
 
 def dpkg(*args):
@@ -173,6 +214,13 @@ def rename(font, family, shown):
             text = record.toUnicode()
             if old_word in text:
                 record.string = text.replace(old_word, new_word)
+
+
+def face_rule(shown, weight, data):
+    return ["@font-face {", f'  font-family: "{shown}";', "  font-style: normal;",
+            f"  font-weight: {weight};", "  font-display: block;",
+            f'  src: url(data:font/woff2;base64,{base64.b64encode(data).decode()}) format("woff2");',
+            "}"]
 
 
 def subset_face(font, chars, notice):
@@ -234,8 +282,12 @@ def build(root, out_dir):
     chars = needed_characters(root)
     version, date = release(root)
     os.makedirs(out_dir, exist_ok=True)
-    css = ["/* The lessons' faces: subsets of Debian's fonts made by tools/web/fonts.sh, under their",
-           "   own licences (LICENSE-arphic.txt, LICENSE-liberation.txt). */"]
+    licences = "under their own licences (LICENSE-arphic.txt, LICENSE-liberation.txt)"
+    css = ["/* The lessons' faces, every one with every character of every page (for lesson.html,",
+           f"   which opens any lesson): subsets of Debian's fonts made by tools/web/fonts.sh, {licences}. */"]
+    page_chars = {page: needed_characters(root, patterns) for page, patterns in PAGES.items()}
+    page_css = {page: [f"/* The faces of {page}.html, cut to its characters: subsets of Debian's fonts made by",
+                       f"   tools/web/fonts.sh, {licences}. */"] for page in PAGES}
     made = []
     shown_as = {}
     covered = set()
@@ -251,16 +303,21 @@ def build(root, out_dir):
         data, kept = subset_face(font, chars, notice)
         covered |= set(kept)
         write(os.path.join(out_dir, out_name), data)
-        css += ["@font-face {", f'  font-family: "{shown}";', "  font-style: normal;",
-                f"  font-weight: {weight};", "  font-display: block;",
-                f'  src: url(data:font/woff2;base64,{base64.b64encode(data).decode()}) format("woff2");',
-                "}"]
+        css += face_rule(shown, weight, data)
         made.append((out_name, family, weight, package_line, copyright_notice, len(data), len(kept)))
         shown_as[out_name] = shown
+        for page in PAGES:
+            if (family, weight) in page_faces(root, page):
+                font = open_face(family, weight, source)
+                rename(font, family, shown)
+                page_data, _ = subset_face(font, page_chars[page], notice)
+                page_css[page] += face_rule(shown, weight, page_data)
     if len(covered) != len(chars):
         sys.exit(f"fonts.py: no face has {''.join(c for c in chars if c not in covered)!r}")
     css_bytes = ("\n".join(css) + "\n").encode("utf-8")
     write(os.path.join(out_dir, "fonts.css"), css_bytes)
+    for page, rules in page_css.items():
+        write(os.path.join(out_dir, f"{page}.css"), "\n".join(rules) + "\n")
 
     def header(faces_of):
         lines = []

@@ -2,8 +2,9 @@
 // site.mjs CORE_JS SITE_DIR: lays out the lesson site in SITE_DIR from the built module CORE_JS
 // and this work tree: the launcher index.html with the lessons of launcher/lessons.cpp and their
 // thumbnails, one page per lesson (and lesson.html?NAME), the runtime, the style sheets, and
-// every program's pictures as data in js/pictures.js, since a page opened from a file may not
-// read the files beside it into a canvas.
+// the programs' pictures as data (each lesson's own in js/pictures-NAME.js, all of them in
+// js/pictures.js for lesson.html), since a page opened from a file may not read the files beside
+// it into a canvas. A lesson's page loads only its own pictures and fonts (fonts/NAME.css).
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -45,7 +46,14 @@ export function pictureTable(programs) {
 function lessonPage(template, program, title) {
   return template
     .replace('@PROGRAM_ATTRIBUTE@', program ? ` data-program="${escapeHtml(program)}"` : '')
+    .replace('@FONTS@', program || 'fonts')
+    .replace('@PICTURES@', program ? `pictures-${program}` : 'pictures')
     .replace('@TITLE@', escapeHtml(title));
+}
+
+function picturesScript(pictures) {
+  return '// The lessons\' pictures, embedded so that a page opened from a file can draw them.\n' +
+    `var VECTOR_PICTURES = ${JSON.stringify(pictures, null, 1)};\n`;
 }
 
 function indexPage(template, lessons) {
@@ -81,10 +89,12 @@ function main([core, site]) {
   fs.writeFileSync(path.join(site, 'index.html'),
     indexPage(fs.readFileSync(path.join(sources, 'index.html'), 'utf8'), lessons));
 
-  const pictures = pictureTable(lessons.map((lesson) => lesson.program));
-  fs.writeFileSync(path.join(site, 'js', 'pictures.js'),
-    '// The lessons\' pictures, embedded so that a page opened from a file can draw them.\n' +
-    `var VECTOR_PICTURES = ${JSON.stringify(pictures, null, 1)};\n`);
+  const programs = lessons.map((lesson) => lesson.program);
+  fs.writeFileSync(path.join(site, 'js', 'pictures.js'), picturesScript(pictureTable(programs)));
+  for (const program of programs) {
+    fs.writeFileSync(path.join(site, 'js', `pictures-${program}.js`),
+      picturesScript(pictureTable([program])));
+  }
   fs.copyFileSync(core, path.join(site, 'js', 'vectors-core.js'));
   fs.copyFileSync(path.join(sources, 'lesson.js'), path.join(site, 'js', 'lesson.js'));
   for (const sheet of ['lesson.css', 'index.css']) {

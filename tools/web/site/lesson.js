@@ -64,7 +64,9 @@
       if (count === undefined || i + 1 + count > numbers.length) {
         throw new Error('bad drawing command ' + op + ' at ' + i);
       }
-      const a = numbers.slice(i + 1, i + 1 + count);
+      // The operands as views into the list: a copy per command would be garbage every frame.
+      const a = numbers.subarray ? numbers.subarray(i + 1, i + 1 + count)
+        : numbers.slice(i + 1, i + 1 + count);
       i += 1 + count;
       switch (op) {
         case Op.FillRect:
@@ -161,13 +163,17 @@
     const dpr = env.dpr || 1;
     const bitmap = env.image(file);
     const deviceWidth = Math.round(width * dpr), deviceHeight = Math.round(height * dpr);
-    if (bitmap && bitmap.naturalWidth === deviceWidth && bitmap.naturalHeight === deviceHeight) {
+    // A bitmap of the very size, copied pixel for pixel onto whole device pixels.
+    const copy = (image) => {
       const m = ctx.getTransform();
       ctx.save();
       ctx.setTransform(1, 0, 0, 1, 0, 0);
       ctx.imageSmoothingEnabled = false;
-      ctx.drawImage(bitmap, Math.round(m.e + x * dpr), Math.round(m.f + y * dpr));
+      ctx.drawImage(image, Math.round(m.e + x * dpr), Math.round(m.f + y * dpr));
       ctx.restore();
+    };
+    if (bitmap && bitmap.naturalWidth === deviceWidth && bitmap.naturalHeight === deviceHeight) {
+      copy(bitmap);
       return;
     }
     const artwork = (source && env.image(source)) || bitmap;
@@ -175,8 +181,40 @@
       env.missing = true;
       return;
     }
+    if (env.rendered && deviceWidth > 0 && deviceHeight > 0) {
+      // Drawn afresh once per size and kept: an animation's every frame then only copies it.
+      copy(env.rendered(artwork, deviceWidth, deviceHeight));
+      return;
+    }
     ctx.imageSmoothingEnabled = true;
     ctx.drawImage(artwork, x, y, width, height);
+  }
+
+  // Artwork drawn at a device size, kept for the sizes in use: a new zoom makes new ones, and
+  // the oldest go once more than `room` are kept.
+  function renderedPictures(makeCanvas, room = 32) {
+    const kept = new Map();  // artwork -> Map(size -> canvas)
+    let count = 0;
+    return function rendered(artwork, width, height) {
+      let sizes = kept.get(artwork);
+      if (!sizes) kept.set(artwork, (sizes = new Map()));
+      const key = width + 'x' + height;
+      let copy = sizes.get(key);
+      if (!copy) {
+        if (count >= room) {
+          kept.clear();
+          count = 0;
+          kept.set(artwork, sizes = new Map());
+        }
+        copy = makeCanvas(width, height);
+        const ctx = copy.getContext('2d');
+        ctx.imageSmoothingEnabled = true;
+        ctx.drawImage(artwork, 0, 0, width, height);
+        sizes.set(key, copy);
+        ++count;
+      }
+      return copy;
+    };
   }
 
   // ---- The teacher's controls, as on the desktop ----
@@ -217,7 +255,7 @@
   }
 
   const shared = { Op, Flag, operandCount, cssColour, buttonCode, heldCode, shiftCode, keyCode,
-    snap, replay, speeds, speedText, nextSpeed, badgeText, presenterKey };
+    snap, replay, renderedPictures, speeds, speedText, nextSpeed, badgeText, presenterKey };
   if (typeof module === 'object' && module.exports) {
     module.exports = shared;
     return;
@@ -351,13 +389,24 @@
       this.areas = [];  // { name, canvas, ctx, rect, border, shown }
       this.size = [0, 0];
       this.fontsAsked = new Set();
+      this.wrapped = new Map();
+      this.rendered = renderedPictures((width, height) => {
+        const canvas = doc.createElement('canvas');
+        canvas.width = width;
+        canvas.height = height;
+        return canvas;
+      });
       this.ascents = new Map();
       this.build();
       this.afterEvent();
     }
 
+    // The module's functions, each wrapped once: a frame calls a dozen of them.
     call(name, returns, types, args) {
-      return this.core.ccall(name, returns, types, args);
+      const key = name + ':' + returns + ':' + types.join();
+      let fn = this.wrapped.get(key);
+      if (!fn) this.wrapped.set(key, fn = this.core.cwrap(name, returns, types));
+      return fn(...args);
     }
 
     now() {
@@ -411,8 +460,10 @@
       const canvas = doc.createElement('canvas');
       canvas.className = className;
       this.stage.append(canvas);
-      const area = { name, canvas, ctx: canvas.getContext('2d'), rect: [0, 0, 0, 0], border: 0,
-        shown: null };
+      // Low latency: an animation's frame goes to the screen without a copy of the whole canvas
+      // for the compositor, which costs more than drawing it on a large surface.
+      const ctx = canvas.getContext('2d', { desynchronized: true });
+      const area = { name, canvas, ctx, rect: [0, 0, 0, 0], border: 0, shown: null };
       this.areas.push(area);
       return area;
     }
@@ -535,12 +586,18 @@
 
     // Brings the page up to date after anything the lesson did.
     afterEvent() {
-      const state = JSON.parse(this.call('vec_state', 'string', ['number'], [this.zoom]));
-      if (state.caption.trim()) doc.title = state.caption.trim();
-      for (const [name, [visible, words]] of Object.entries(state.controls)) {
-        const control = this.controls.get(name);
-        if (control) this.showControl(control, visible, words);
+      // Most ticks change only drawings: the controls are gone through again only when their
+      // state's text has changed.
+      const text = this.call('vec_state', 'string', ['number'], [this.zoom]);
+      if (text) {  // "" for the state handed over last time
+        this.state = JSON.parse(text);
+        if (this.state.caption.trim()) doc.title = this.state.caption.trim();
+        for (const [name, [visible, words]] of Object.entries(this.state.controls)) {
+          const control = this.controls.get(name);
+          if (control) this.showControl(control, visible, words);
+        }
       }
+      const state = this.state;
       if (state.size[0] !== this.size[0] || state.size[1] !== this.size[1]) {
         this.layOut();
       } else {
@@ -576,13 +633,15 @@
         [area.name, this.zoom, inner[0], inner[1]]);
       const at = this.call('vec_paint_numbers', 'number', [], []) / 8;
       const numbers = this.core.HEAPF64.slice(at, at + count);
-      const strings = JSON.parse(this.call('vec_paint_strings', 'string', [], []));
+      const stringsText = this.call('vec_paint_strings', 'string', [], []);
+      if (stringsText) area.strings = JSON.parse(stringsText);  // "" for the same as last time
+      const strings = area.strings;
       ctx.save();
       ctx.beginPath();
       ctx.rect(border, border, inner[0], inner[1]);
       ctx.clip();
       ctx.translate(border, border);
-      const env = { dpr: this.dpr, image, needFont: (font, text) => this.needFont(font, text),
+      const env = { dpr: this.dpr, image, rendered: this.rendered, needFont: (font, text) => this.needFont(font, text),
         ascent: (context, font) => this.ascent(context, font), missing: false };
       replay(ctx, numbers, strings, env);
       ctx.restore();

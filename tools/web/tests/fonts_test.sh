@@ -2,7 +2,8 @@
 # fonts_test.sh BUILD_DIR: tools/web/fonts.sh twice gives the same bytes; each subset keeps exactly
 # the needed characters its font has, and together they have all of them and every character the
 # lessons show while BUILD_DIR's vecprobe plays their screenshot scripts; fonts.css names the three
-# families with the right files embedded; the licences are beside them.
+# families with the right files embedded; each lesson's own sheet has what that lesson shows; the
+# licences are beside them.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../../.." && pwd)"
 probe="$(cd "$1" && pwd)/tools/vecprobe/vecprobe"
@@ -19,7 +20,7 @@ for program in vecintro vecadd vecsub veccoord vecscale; do
 done
 
 /usr/bin/python3 - "$root" "$work/a/fonts" "$work"/*.dumps <<'EOF'
-import base64, json, os, re, sys, unicodedata
+import base64, io, json, os, re, sys, unicodedata
 root, fonts_dir, dumps = sys.argv[1], sys.argv[2], sys.argv[3:]
 sys.path.insert(0, os.path.join(root, "tools", "web"))
 import fonts
@@ -49,29 +50,49 @@ def strings(value):
         for item in value:
             yield from strings(item)
 
+def sheet(name):
+    """The faces a style sheet embeds, by "family weight"."""
+    with open(os.path.join(fonts_dir, name), encoding="utf-8") as css_file:
+        rules = re.findall(r"@font-face\s*\{(.*?)\}", css_file.read(), re.S)
+    found = {}
+    for rule in rules:
+        family = re.search(r'font-family:\s*"([^"]*)";', rule)
+        weight = re.search(r"font-weight:\s*(\d+);", rule)
+        data = re.search(r"src:\s*url\(data:font/woff2;base64,([A-Za-z0-9+/=]+)\)", rule)
+        if not (family and weight and data and re.search(r"font-display:\s*block;", rule)):
+            failures.append(f"{name}: an @font-face lacks a family, weight, data: URL or font-display: {rule[:80]}")
+            continue
+        found[f"{family.group(1)} {weight.group(1)}"] = base64.b64decode(data.group(1))
+    return found
+
+def characters(woff2):
+    return set(map(chr, TTFont(io.BytesIO(woff2)).getBestCmap()))
+
 shown = set()
 for path in dumps:
+    program = os.path.basename(path).split(".")[0]
+    seen = set()
     with open(path, encoding="utf-8") as lines:
         for line in lines:
             for text in strings(json.loads(line)):
-                shown |= {c for c in text if not unicodedata.category(c).startswith("C")}
+                seen |= {c for c in text if not unicodedata.category(c).startswith("C")}
+    shown |= seen
+    # A lesson's own sheet is all its page loads: it must have what the lesson shows, and the
+    # page's own faces for its bar and notices.
+    own = sheet(f"{program}.css")
+    for face in ("AR PL UMing CN 400", "Vectors Serif 400"):
+        if face not in own:
+            failures.append(f"{program}.css lacks {face}")
+    lacking = seen - set().union(*map(characters, own.values()))
+    if lacking:
+        failures.append(f"{program} shows {''.join(sorted(lacking))!r}, which its {program}.css lacks")
 if shown - have:
     failures.append(f"the lessons show {''.join(sorted(shown - have))!r}, which no face has")
 
-with open(os.path.join(fonts_dir, "fonts.css"), encoding="utf-8") as css_file:
-    rules = re.findall(r"@font-face\s*\{(.*?)\}", css_file.read(), re.S)
 files = {"AR PL UMing CN 400": "uming-cn.woff2", "AR PL UKai CN 400": "ukai-cn.woff2",
          "Vectors Serif 400": "vectors-serif-regular.woff2",
          "Vectors Serif 700": "vectors-serif-bold.woff2"}
-found = {}
-for rule in rules:
-    family = re.search(r'font-family:\s*"([^"]*)";', rule)
-    weight = re.search(r"font-weight:\s*(\d+);", rule)
-    data = re.search(r"src:\s*url\(data:font/woff2;base64,([A-Za-z0-9+/=]+)\)", rule)
-    if not (family and weight and data and re.search(r"font-display:\s*block;", rule)):
-        failures.append(f"an @font-face lacks a family, weight, data: URL or font-display: {rule[:80]}")
-        continue
-    found[f"{family.group(1)} {weight.group(1)}"] = base64.b64decode(data.group(1))
+found = sheet("fonts.css")
 if sorted(found) != sorted(files):
     failures.append(f"fonts.css has {sorted(found)}, not {sorted(files)}")
 for key, file_name in files.items():

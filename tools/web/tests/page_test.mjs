@@ -173,6 +173,33 @@ describe('replay', () => {
     assert.deepEqual(named(ctx.calls, 'drawImage'), [['drawImage', artwork, 10, 20, 120, 91.5]]);
   });
 
+  test('a picture at another size is drawn afresh once per size and then copied', () => {
+    const artwork = { naturalWidth: 80, naturalHeight: 61 };
+    const made = [];
+    const rendered = page.renderedPictures((width, height) => {
+      const canvas = { width, height, ctx: recordingContext() };
+      canvas.getContext = () => canvas.ctx;
+      made.push(canvas);
+      return canvas;
+    }, 2);
+    const draw = (x, width) => {
+      const ctx = recordingContext();
+      page.replay(ctx, [Op.Picture, 0, 1, x, 20, width, 91.5], ['cart.png', 'cart.svg'],
+        env({ dpr: 2, image: (file) => (file === 'cart.svg' ? artwork : null), rendered }));
+      return named(ctx.calls, 'drawImage');
+    };
+    // 240 × 183 device pixels, at 4 + 2·10.3 and 6 + 2·20 rounded.
+    assert.deepEqual(draw(10.3, 120), [['drawImage', made[0], 25, 46]]);
+    assert.deepEqual(named(made[0].ctx.calls, 'drawImage'), [['drawImage', artwork, 0, 0, 240, 183]]);
+    assert.deepEqual(draw(50, 120), [['drawImage', made[0], 104, 46]]);
+    assert.equal(made.length, 1);
+    // A new size is a new copy; past the room kept, the old ones go.
+    draw(0, 100);
+    draw(0, 90);
+    assert.equal(made.length, 3);
+    assert.deepEqual(draw(0, 120), [['drawImage', made[3], 4, 46]]);
+  });
+
   test('a picture still loading is noted, so the area is painted again', () => {
     const ctx = recordingContext();
     const loading = env();
@@ -242,6 +269,8 @@ describe('module', { skip: !fs.existsSync(corePath) && 'no web build' }, () => {
       }
       const state = JSON.parse(call('vec_state', 'string', ['number'], [fit.zoom]));
       assert.deepEqual(Object.keys(state.controls), window.controls.map((c) => c.name));
+      // The same state again is handed over as "": the page keeps what it has.
+      assert.equal(call('vec_state', 'string', ['number'], [fit.zoom]), '');
 
       for (const area of ['Form', ...window.canvases.map((c) => c.name)]) {
         const count = call('vec_paint', 'number', ['string', 'number', 'number', 'number'],
@@ -254,7 +283,12 @@ describe('module', { skip: !fs.existsSync(corePath) && 'no web build' }, () => {
         assert.equal(numbers[0], Op.FillRect, area);
         assert.ok(named(ctx.calls, 'fillRect').length >= 1);
         assert.ok(call('vec_fingerprint', 'number', ['string'], [area]) >= 0);
+        call('vec_paint', 'number', ['string', 'number', 'number', 'number'], [area, fit.zoom, 800, 600]);
+        assert.equal(call('vec_paint_strings', 'string', [], []), '');
       }
+      // A lesson opened afresh hands its state over again.
+      assert.equal(call('vec_open', 'number', ['string', 'number', 'number'], [program, 1, 0]), 1);
+      assert.notEqual(call('vec_state', 'string', ['number'], [fit.zoom]), '');
       assert.match(core.UTF8ToString(call('vec_dump', 'number', ['string'], [''])), /^\{.*\}$/);
       assert.equal(call('vec_dump', 'number', ['string'], ['NoSuchControl']), 0);
       assert.equal(call('vec_error', 'string', [], []), 'unknown control: NoSuchControl');
