@@ -157,6 +157,14 @@
     }
   }
 
+  // The colour of a drawing that is only that colour over the whole area, else null.
+  function plainColour(numbers, size) {
+    const whole = numbers.length === 1 + operandCount[Op.FillRect] && numbers[0] === Op.FillRect &&
+      numbers[1] <= 0 && numbers[2] <= 0 && numbers[1] + numbers[3] >= size[0] &&
+      numbers[2] + numbers[4] >= size[1];
+    return whole ? cssColour(numbers[5]) : null;
+  }
+
   // A picture at its own size lands on whole device pixels, copied as it is; at any other size
   // its artwork is drawn afresh at that size, never a blown-up bitmap.
   function drawPicture(ctx, file, source, x, y, width, height, env) {
@@ -255,7 +263,7 @@
   }
 
   const shared = { Op, Flag, operandCount, cssColour, buttonCode, heldCode, shiftCode, keyCode,
-    snap, replay, renderedPictures, speeds, speedText, nextSpeed, badgeText, presenterKey };
+    snap, replay, plainColour, renderedPictures, speeds, speedText, nextSpeed, badgeText, presenterKey };
   if (typeof module === 'object' && module.exports) {
     module.exports = shared;
     return;
@@ -429,13 +437,18 @@
       this.stage = doc.createElement('div');
       this.stage.className = 'stage';
       doc.body.append(this.stage);
-      const fit = JSON.parse(this.call('vec_fit', 'string', ['number', 'number'], this.area()));
+      // Measured once, before the window's elements are there: each measure after a change
+      // lays the whole page out again, which a first frame cannot afford.
+      const room = this.area();
+      const fit = JSON.parse(this.call('vec_fit', 'string', ['number', 'number'], room));
       this.zoom = fit.zoom;
       const design = this.describe();
       doc.title = design.caption.trim() || doc.title;
       this.stage.style.background = design.back;
 
-      this.windowArea = this.addArea('Form', 'window-canvas');
+      // The window's own drawing gets a canvas only once it is more than its colour, which the
+      // stage already shows: a canvas the size of the window costs a page's first frame dearly.
+      this.windowArea = this.addArea('Form', 'window-canvas', { lazy: true });
       for (const info of design.canvases) {
         const area = this.addArea(info.name, 'surface');
         area.canvas.id = info.name;
@@ -453,19 +466,29 @@
       this.addSaveButton();
       this.addPresenterMarks();
       this.listenToWindow();
-      this.layOut(design);
+      this.layOut(design, room);
     }
 
-    addArea(name, className) {
+    addArea(name, className, { lazy = false } = {}) {
+      const area = { name, className, canvas: null, ctx: null, rect: [0, 0, 0, 0], border: 0,
+        shown: null, lazy, plain: null };
+      this.areas.push(area);
+      if (!lazy) this.makeCanvas(area);
+      return area;
+    }
+
+    makeCanvas(area) {
       const canvas = doc.createElement('canvas');
-      canvas.className = className;
-      this.stage.append(canvas);
+      canvas.className = area.className;
+      // Behind every other area and control, in the order the areas were made.
+      const next = this.areas.slice(this.areas.indexOf(area) + 1).find((a) => a.canvas);
+      this.stage.insertBefore(canvas, next ? next.canvas : null);
+      area.canvas = canvas;
       // Low latency: an animation's frame goes to the screen without a copy of the whole canvas
       // for the compositor, which costs more than drawing it on a large surface.
-      const ctx = canvas.getContext('2d', { desynchronized: true });
-      const area = { name, canvas, ctx, rect: [0, 0, 0, 0], border: 0, shown: null };
-      this.areas.push(area);
-      return area;
+      area.ctx = canvas.getContext('2d', { desynchronized: true });
+      area.plain = null;
+      this.sizeCanvas(area);
     }
 
     addControl(info) {
@@ -500,9 +523,9 @@
 
     // Places everything for the current browser window: the zoom that fits the designed window,
     // the window centred (a taller one scrolls), sharp canvases at the device's pixel ratio.
-    layOut(design) {
+    layOut(design, room = this.area()) {
       this.dpr = global.devicePixelRatio || 1;
-      const fit = JSON.parse(this.call('vec_fit', 'string', ['number', 'number'], this.area()));
+      const fit = JSON.parse(this.call('vec_fit', 'string', ['number', 'number'], room));
       if (!design || fit.zoom !== this.zoom) {
         this.zoom = fit.zoom;
         design = this.describe();
@@ -526,7 +549,7 @@
       }
       // A window taller than the browser's keeps its scroll bar from then on, so that the bar
       // coming and going cannot change the zoom back and forth.
-      const overflows = design.size[1] + this.origin[1] > this.area()[1];
+      const overflows = design.size[1] + this.origin[1] > room[1];
       if (overflows) doc.documentElement.classList.add('scrolls');
       // A window taller than the room scrolls clear of the teacher's bar.
       doc.body.style.height = overflows && this.barShown()
@@ -538,7 +561,12 @@
     placeArea(area, rect, border) {
       area.rect = rect;
       area.border = border;
-      const canvas = area.canvas;
+      area.shown = null;
+      if (area.canvas) this.sizeCanvas(area);
+    }
+
+    sizeCanvas(area) {
+      const { canvas, rect } = area;
       const deviceWidth = Math.max(1, Math.round(rect[2] * this.dpr));
       const deviceHeight = Math.max(1, Math.round(rect[3] * this.dpr));
       Object.assign(canvas.style, {
@@ -625,10 +653,8 @@
     }
 
     paintArea(area) {
-      const { ctx, border } = area;
+      const { border } = area;
       const inner = [area.rect[2] - 2 * border, area.rect[3] - 2 * border];
-      ctx.setTransform(this.dpr, 0, 0, this.dpr, 0, 0);
-      if (border > 0) drawSunkenBorder(ctx, area.rect[2], area.rect[3], border);
       const count = this.call('vec_paint', 'number', ['string', 'number', 'number', 'number'],
         [area.name, this.zoom, inner[0], inner[1]]);
       const at = this.call('vec_paint_numbers', 'number', [], []) / 8;
@@ -636,6 +662,18 @@
       const stringsText = this.call('vec_paint_strings', 'string', [], []);
       if (stringsText) area.strings = JSON.parse(stringsText);  // "" for the same as last time
       const strings = area.strings;
+      if (!area.canvas) {
+        const colour = plainColour(numbers, inner);
+        if (colour !== null) {
+          area.plain = colour;
+          this.stage.style.background = colour;
+          return;
+        }
+        this.makeCanvas(area);
+      }
+      const ctx = area.ctx;
+      ctx.setTransform(this.dpr, 0, 0, this.dpr, 0, 0);
+      if (border > 0) drawSunkenBorder(ctx, area.rect[2], area.rect[3], border);
       ctx.save();
       ctx.beginPath();
       ctx.rect(border, border, inner[0], inner[1]);
@@ -994,6 +1032,11 @@
       const ctx = out.getContext('2d');
       ctx.scale(this.dpr, this.dpr);
       for (const area of this.areas) {
+        if (!area.canvas) {
+          ctx.fillStyle = area.plain || this.stage.style.background;
+          ctx.fillRect(area.rect[0], area.rect[1], area.rect[2], area.rect[3]);
+          continue;
+        }
         ctx.drawImage(area.canvas, area.rect[0], area.rect[1], area.canvas.width / this.dpr,
           area.canvas.height / this.dpr);
       }

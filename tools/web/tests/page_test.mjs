@@ -200,6 +200,15 @@ describe('replay', () => {
     assert.deepEqual(draw(0, 120), [['drawImage', made[3], 4, 46]]);
   });
 
+  test('a drawing that is only its colour over the whole area needs no canvas', () => {
+    const fill = (x, y, w, h, colour) => [Op.FillRect, x, y, w, h, colour];
+    assert.equal(page.plainColour(fill(0, 0, 800, 600, 0xd4d0c8), [800, 600]), '#d4d0c8');
+    assert.equal(page.plainColour(fill(0, 0, 799, 600, 0xd4d0c8), [800, 600]), null);
+    assert.equal(page.plainColour(fill(1, 0, 800, 600, 0xd4d0c8), [800, 600]), null);
+    assert.equal(page.plainColour([...fill(0, 0, 800, 600, 0), Op.Disc, 5, 5, 2, 0, 0], [800, 600]), null);
+    assert.equal(page.plainColour([Op.Disc, 0, 0, 900, 0, 0], [800, 600]), null);
+  });
+
   test('a picture still loading is noted, so the area is painted again', () => {
     const ctx = recordingContext();
     const loading = env();
