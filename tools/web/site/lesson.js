@@ -304,6 +304,7 @@
       tick: () => { throw new Error('the lesson is not ready'); },
       unitsToClient: () => { throw new Error('the lesson is not ready'); },
       pause: () => { throw new Error('the lesson is not ready'); },
+      picturing: () => { throw new Error('the lesson is not ready'); },
       resume: () => { throw new Error('the lesson is not ready'); },
       step: () => { throw new Error('the lesson is not ready'); },
       speed: () => { throw new Error('the lesson is not ready'); },
@@ -1124,6 +1125,11 @@
           throw new Error('not a speed (0.25, 0.5, 1 or 2): ' + f);
         }
         this.afterEvent();
+      };
+      // The page's own marks (the save button, the teacher's tab and badge) hidden or shown
+      // again, for a picture of the lesson alone.
+      hook.picturing = (on) => {
+        doc.body.classList.toggle('picturing', Boolean(on));
       };
       hook.unitsToClient = (x, y) => {
         const area = this.areas.find((a) => a.name === 'Picture1');

@@ -334,9 +334,17 @@ export class Driver {
   }
 
   async png(file) {
-    await painted(this.page);
-    const clip = await lessonRect(this.page);
-    const picture = await this.page.screenshot(clip ? { clip } : {});
+    // The lesson alone, without the page's own marks (a page without them has no such call).
+    const picturing = (on) => this.hook((shown) => window.vectorsTest.picturing?.(shown), on);
+    await picturing(true);
+    let picture;
+    try {
+      await painted(this.page);
+      const clip = await lessonRect(this.page);
+      picture = await this.page.screenshot(clip ? { clip } : {});
+    } finally {
+      await picturing(false);
+    }
     try {
       fs.writeFileSync(utf8(file), picture);
     } catch {
