@@ -7,6 +7,7 @@ import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { bytesOf, readScript, scriptLines } from '../webprobe/lib/script.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const coreDir = process.env.WEBPROBE_DIR || path.join(here, '..', '..', 'build-web', 'probe');
@@ -14,32 +15,6 @@ const coreDir = process.env.WEBPROBE_DIR || path.join(here, '..', '..', 'build-w
 function fail(message) {
   process.stderr.write(`nodeprobe: ${message}\n`);
   process.exitCode = 2;
-}
-
-// Script bytes as std::getline gives them: split at line feeds, no empty line after the last.
-function scriptLines(bytes) {
-  const lines = [];
-  let start = 0;
-  while (start < bytes.length) {
-    let end = bytes.indexOf(0x0a, start);
-    if (end < 0) end = bytes.length;
-    let line = bytes.subarray(start, end);
-    if (line.length && line[line.length - 1] === 0x0d) line = line.subarray(0, line.length - 1);
-    lines.push(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
-function readScript(file) {
-  if (file === undefined || file === '-') return fs.readFileSync(0);
-  try {
-    return fs.readFileSync(file);
-  } catch (error) {
-    // A folder opens as a stream that reads nothing, as it does for vecprobe.
-    if (error.code === 'EISDIR') return Buffer.alloc(0);
-    return null;
-  }
 }
 
 async function main(args) {
@@ -81,7 +56,7 @@ async function main(args) {
   let number = 0;
   for (const line of scriptLines(script)) {
     ++number;
-    const status = withBytes(line, (text, length) => core._webprobe_run_line(handle, text, length));
+    const status = withBytes(bytesOf(line), (text, length) => core._webprobe_run_line(handle, text, length));
     takeOutput();
     if (status !== 0) {
       process.stdout.write(Buffer.concat(printed));

@@ -5,20 +5,9 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { defaultSite, launch } from './lib/browser.mjs';
 import { runOnPage } from './lib/run.mjs';
-import { bytesOf } from './lib/script.mjs';
+import { bytesOf, readScript } from './lib/script.mjs';
 
 const say = (text) => process.stderr.write(Buffer.concat([bytesOf('webprobe: '), bytesOf(text), Buffer.from('\n')]));
-
-function readScript(file) {
-  if (file === undefined || file === '-') return fs.readFileSync(0);
-  try {
-    return fs.readFileSync(file);
-  } catch (error) {
-    // A folder opens as a stream that reads nothing, as it does for vecprobe.
-    if (error.code === 'EISDIR') return Buffer.alloc(0);
-    return null;
-  }
-}
 
 // A program is a page of the site that its launcher (index.html, where there is one) links to.
 function isProgram(site, program) {

@@ -36,6 +36,22 @@ export async function launch(extraArgs = []) {
   return chromium.launch({ executablePath, args, headless: true, timeout: 60_000 });
 }
 
+// Runs one check in a fresh browser: it passes when `check(browser)` returns and fails with its
+// message when it throws, with the summary line the tests' runner reads.
+export async function oneCheck(check) {
+  const browser = await launch();
+  try {
+    await check(browser);
+    console.log('1 passed, 0 failed');
+  } catch (error) {
+    console.log(`FAIL ${error.message}`);
+    console.log('0 passed, 1 failed');
+    process.exitCode = 1;
+  } finally {
+    await browser.close();
+  }
+}
+
 // WIDTHxHEIGHT[@DPR], from WEBPROBE_VIEWPORT; big enough that no lesson needs scrolling.
 export function viewportSetting(text = process.env.WEBPROBE_VIEWPORT || '1280x1024@1') {
   const match = /^(\d+)x(\d+)(?:@([\d.]+))?$/.exec(text);

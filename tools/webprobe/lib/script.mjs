@@ -2,6 +2,8 @@
 // strings (one character per byte), so words, blanks and messages match byte for byte; a text
 // meant for the page is turned back into UTF-8 with utf8().
 
+import fs from 'node:fs';
+
 export class ScriptError extends Error {}
 
 // Script bytes as std::getline gives them: split at line feeds, no empty line after the last,
@@ -18,6 +20,18 @@ export function scriptLines(bytes) {
     start = end + 1;
   }
   return lines;
+}
+
+// A script's bytes: a file, or standard input for none or '-'; null when the file cannot be read.
+export function readScript(file) {
+  if (file === undefined || file === '-') return fs.readFileSync(0);
+  try {
+    return fs.readFileSync(file);
+  } catch (error) {
+    // A folder opens as a stream that reads nothing, as it does for vecprobe.
+    if (error.code === 'EISDIR') return Buffer.alloc(0);
+    return null;
+  }
 }
 
 export const utf8 = (latin1) => Buffer.from(latin1, 'latin1').toString('utf8');

@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { parseArgs } from 'node:util';
-import { defaultSite, launch, lessons, newPage, pageErrors, waitReady } from '../lib/browser.mjs';
+import { defaultSite, lessons, newPage, oneCheck, pageErrors, waitReady } from '../lib/browser.mjs';
 import { Driver } from '../lib/driver.mjs';
 
 const { values: options } = parseArgs({ options: { site: { type: 'string', default: defaultSite } } });
@@ -22,8 +22,7 @@ async function realClick(cdp, page, locator) {
   await cdp.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...at, button: 'left', buttons: 0, clickCount: 1 });
 }
 
-const browser = await launch();
-try {
+await oneCheck(async (browser) => {
   const { page, cdp, seen } = await newPage(browser);
   await page.goto(pathToFileURL(path.join(site, 'index.html')).href, { waitUntil: 'load' });
   const links = page.locator('a[href$=".html"]');
@@ -56,11 +55,4 @@ try {
   assert.notDeepEqual([Line7.X1, Line7.Y1], [Line7.X2, Line7.Y2], 'a-b has grown');
   assert.deepEqual(await pageErrors(page, seen), []);
   console.log(`${id} 作a-b: Line7 from (${Line7.X1}, ${Line7.Y1}) to A (${Line7.X2}, ${Line7.Y2})`);
-  console.log('1 passed, 0 failed');
-} catch (error) {
-  console.log(`FAIL ${error.message}`);
-  console.log('0 passed, 1 failed');
-  process.exitCode = 1;
-} finally {
-  await browser.close();
-}
+});

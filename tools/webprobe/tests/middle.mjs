@@ -4,13 +4,12 @@
 // unless the page refuses it; a press on the surface leaves the focus in the box.
 import assert from 'node:assert/strict';
 import { parseArgs } from 'node:util';
-import { defaultSite, launch, newPage, openTestPage, pageErrors, pageUrl } from '../lib/browser.mjs';
+import { defaultSite, newPage, oneCheck, openTestPage, pageErrors, pageUrl } from '../lib/browser.mjs';
 import { Driver } from '../lib/driver.mjs';
 
 const { values: options } = parseArgs({ options: { site: { type: 'string', default: defaultSite } } });
 
-const browser = await launch();
-try {
+await oneCheck(async (browser) => {
   const { page, cdp, seen } = await newPage(browser);
   await openTestPage(page, pageUrl(options.site, 'vecscale'));
   const driver = new Driver(page, cdp, { write: () => {} });
@@ -34,11 +33,4 @@ try {
   const { Text1 } = JSON.parse(await page.evaluate(() => window.vectorsTest.dump(['Text1'])));
   assert.equal(Text1.Text, '2', 'the box kept its text');
   assert.deepEqual(await pageErrors(page, seen), []);
-  console.log('1 passed, 0 failed');
-} catch (error) {
-  console.log(`FAIL ${error.message}`);
-  console.log('0 passed, 1 failed');
-  process.exitCode = 1;
-} finally {
-  await browser.close();
-}
+});

@@ -3,12 +3,11 @@
 // were.
 import assert from 'node:assert/strict';
 import { parseArgs } from 'node:util';
-import { defaultSite, launch, newPage, openTestPage, pageErrors, pageUrl } from '../lib/browser.mjs';
+import { defaultSite, newPage, oneCheck, openTestPage, pageErrors, pageUrl } from '../lib/browser.mjs';
 
 const { values: options } = parseArgs({ options: { site: { type: 'string', default: defaultSite } } });
 
-const browser = await launch();
-try {
+await oneCheck(async (browser) => {
   const { page, cdp, seen } = await newPage(browser);
   await openTestPage(page, pageUrl(options.site, 'vecsub'));
   const dump = async () => JSON.parse(await page.evaluate(() => window.vectorsTest.dump(['Line1', 'Line4'])));
@@ -44,11 +43,4 @@ try {
   assert.deepEqual([after.Line4.X2, after.Line4.Y2], [before.Line4.X2, before.Line4.Y2], 'B stays');
   assert.deepEqual(await pageErrors(page, seen), []);
   console.log(`A moved by touch from (${a}) to (${after.Line1.X2}, ${after.Line1.Y2})`);
-  console.log('1 passed, 0 failed');
-} catch (error) {
-  console.log(`FAIL ${error.message}`);
-  console.log('0 passed, 1 failed');
-  process.exitCode = 1;
-} finally {
-  await browser.close();
-}
+});
