@@ -263,7 +263,8 @@
   }
 
   const shared = { Op, Flag, operandCount, cssColour, buttonCode, heldCode, shiftCode, keyCode,
-    snap, replay, plainColour, renderedPictures, speeds, speedText, nextSpeed, badgeText, presenterKey };
+    snap, replay, plainColour, renderedPictures, speeds, speedText, nextSpeed, badgeText,
+    presenterKey };
   if (typeof module === 'object' && module.exports) {
     module.exports = shared;
     return;
@@ -395,7 +396,9 @@
       this.boxesUp = false;
       this.bar = null;  // the teacher's bar, made when first brought up
       this.controls = new Map();  // name -> { info, element }
-      this.areas = [];  // { name, canvas, ctx, rect, border, shown }
+      // { name, canvas, ctx, rect, border, shown, lazy, plain, strings }: a lazy area has no
+      // canvas while its drawing is only its colour (plain).
+      this.areas = [];
       this.size = [0, 0];
       this.fontsAsked = new Set();
       this.wrapped = new Map();
@@ -680,7 +683,8 @@
       ctx.rect(border, border, inner[0], inner[1]);
       ctx.clip();
       ctx.translate(border, border);
-      const env = { dpr: this.dpr, image, rendered: this.rendered, needFont: (font, text) => this.needFont(font, text),
+      const env = { dpr: this.dpr, image, rendered: this.rendered,
+        needFont: (font, text) => this.needFont(font, text),
         ascent: (context, font) => this.ascent(context, font), missing: false };
       replay(ctx, numbers, strings, env);
       ctx.restore();
