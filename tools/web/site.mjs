@@ -48,6 +48,7 @@ function lessonPage(template, program, title) {
     .replace('@PROGRAM_ATTRIBUTE@', program ? ` data-program="${escapeHtml(program)}"` : '')
     .replace('@FONTS@', program || 'fonts')
     .replace('@PICTURES@', program ? `pictures-${program}` : 'pictures')
+    .replace('@ICON@', program || 'vectors')
     .replace('@TITLE@', escapeHtml(title));
 }
 
@@ -75,7 +76,7 @@ function main([core, site]) {
   }
   const lessons = readLessons(fs.readFileSync(path.join(root, 'launcher', 'lessons.cpp'), 'utf8'));
   if (lessons.length === 0) throw new Error('no lessons found in launcher/lessons.cpp');
-  for (const dir of ['js', 'css', 'thumbnails']) fs.mkdirSync(path.join(site, dir), { recursive: true });
+  for (const dir of ['js', 'css', 'thumbnails', 'icons']) fs.mkdirSync(path.join(site, dir), { recursive: true });
 
   const lessonTemplate = fs.readFileSync(path.join(sources, 'lesson.html'), 'utf8');
   for (const lesson of lessons) {
@@ -83,6 +84,12 @@ function main([core, site]) {
       lessonPage(lessonTemplate, lesson.program, lesson.title));
     fs.copyFileSync(path.join(root, 'launcher', 'thumbnails', `${lesson.program}.png`),
       path.join(site, 'thumbnails', `${lesson.program}.png`));
+  }
+  // The desktop's icons, so that a browser's tab shows the lesson's and asks a server for no
+  // favicon.ico it does not have.
+  for (const name of ['vectors', ...lessons.map((lesson) => lesson.program)]) {
+    fs.copyFileSync(path.join(root, 'packaging', 'icons', `${name}.svg`),
+      path.join(site, 'icons', `${name}.svg`));
   }
   // Any lesson by name: lesson.html?vecsub.
   fs.writeFileSync(path.join(site, 'lesson.html'), lessonPage(lessonTemplate, '', '平面向量'));
