@@ -358,6 +358,10 @@
       }
       const page = new LessonPage(core, program);
       page.whenShown().then(() => settleReady.resolve(), settleReady.reject);
+    }, (error) => {
+      // A browser whose WebAssembly lacks what the module uses (its exceptions) cannot start it.
+      notice('这个浏览器不能运行本课件：它的 WebAssembly 太旧。请换用新版的 Chrome、Edge、Firefox 或 Safari 打开。');
+      settleReady.reject(error);
     }).catch((error) => {
       settleReady.reject(error);
       throw error;

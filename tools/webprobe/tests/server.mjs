@@ -1,7 +1,8 @@
 // server.mjs [--site DIR]: the site from a web server (tools/web/serve.py, as ./run.sh web starts
 // it). The launcher and every lesson page load over http:// with every file they ask for there
 // (each lesson its own pictures and fonts) and no error; each lesson draws on its surface;
-// lesson.html opens a lesson by name and says in Chinese when there is no such lesson.
+// lesson.html opens a lesson by name and says in Chinese when there is no such lesson; a browser
+// that cannot start the module is told so, with the way back.
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import path from 'node:path';
@@ -70,6 +71,18 @@ try {
     await page.waitForSelector('.notice');
     assert.match(await page.locator('.notice').innerText(), /没有名为“nosuch”的课/);
     await context.close();
+
+    // A browser that cannot start the module (too old for its WebAssembly) says so.
+    const old = await newPage(browser);
+    await old.page.route('**/js/vectors-core.js', (route) => route.fulfill({
+      contentType: 'text/javascript',
+      body: 'var createVectors = () => Promise.reject(new Error("CompileError: too old"));',
+    }));
+    await open(old.page, `${root}vecsub.html`);
+    await old.page.waitForSelector('.notice');
+    assert.match(await old.page.locator('.notice').innerText(), /WebAssembly 太旧/);
+    assert.match(await old.page.locator('.notice a').getAttribute('href'), /index\.html$/);
+    await old.context.close();
     console.log(`served at ${root}: the launcher and ${lessons.length} lessons, lesson.html by name`);
   });
 } finally {
