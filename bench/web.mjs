@@ -9,7 +9,8 @@
 //   first-contentful-paint), beside a bare page that draws one canvas of the lesson's surface
 //   size: median of N cold loads, absolute and as a ratio;
 // - main-thread time per animation frame during vecadd's walk (Command1, on real time) at
-//   1920×1080, device pixel ratio 1 and 2 (the main thread's task time over the frames drawn);
+//   1920×1080, device pixel ratio 1 and 2 (the main thread's task time over the frames drawn),
+//   beside a bare page that redraws a canvas of the same size with about as much;
 // - the animation frames a lesson asks for in 5 s of idle after it has settled;
 // - the JS heap and the WebAssembly memory before and after a storm of random input.
 import fs from 'node:fs';
@@ -129,11 +130,40 @@ g.beginPath(); g.moveTo(10, 10); g.lineTo(${size.width - 10}, ${size.height - 10
 }
 
 // ---- Frames of the walk ----
-async function walk(dpr) {
+// A bare page that redraws one canvas of the given size at every frame with about what the walk
+// draws (a fill, 8 rectangles, 4 pictures, 3 lines and a text), for scale.
+function barePainter(width, height) {
+  const file = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'bench-web-')), 'bare.html');
+  fs.writeFileSync(file, `<!doctype html><meta charset="utf-8"><body style="margin:0">
+<canvas id="c" style="width:${width}px;height:${height}px"></canvas><script>
+const c = document.getElementById('c');
+c.width = Math.round(${width} * devicePixelRatio); c.height = Math.round(${height} * devicePixelRatio);
+const g = c.getContext('2d'); g.scale(devicePixelRatio, devicePixelRatio);
+const art = document.createElement('canvas'); art.width = 80; art.height = 60;
+art.getContext('2d').fillRect(10, 10, 60, 40);
+let t = 0;
+function frame() {
+  ++t;
+  g.fillStyle = '#fff'; g.fillRect(0, 0, ${width}, ${height});
+  for (let i = 0; i < 8; ++i) { g.fillStyle = '#ddd'; g.fillRect(i * 100, 5, 3, 600); }
+  for (let i = 0; i < 4; ++i) g.drawImage(art, 100 * i + (t % 50), 200);
+  g.strokeStyle = '#000'; g.lineWidth = 2;
+  for (let i = 0; i < 3; ++i) { g.beginPath(); g.moveTo(150, 150); g.lineTo(300 + (t % 300), 400 + 10 * i); g.stroke(); }
+  g.font = '20px serif'; g.fillStyle = '#000'; g.fillText('A', t % 400, 500);
+  requestAnimationFrame(frame);
+}
+requestAnimationFrame(frame);
+</script>`);
+  return pathToFileURL(file).href;
+}
+
+// Main-thread time per frame over 8 s: of vecadd's walk (started by a click on Command1), or of
+// the bare page of its surface's size.
+async function walk(dpr, bare = false) {
   const { context, page, cdp } = await newPage(browser, {
     viewport: { width: 1920, height: 1080 }, deviceScaleFactor: dpr,
   });
-  // The lesson's own frames, counted as it asks for them: a counting loop of the bench's own
+  // The page's own frames, counted as it asks for them: a counting loop of the bench's own
   // would add a frame callback of its own to every frame.
   await page.addInitScript(() => {
     window.frames_ = 0;
@@ -142,29 +172,36 @@ async function walk(dpr) {
   });
   await page.goto(pathToFileURL(path.join(site, 'vecadd.html')).href, { waitUntil: 'load' });
   await page.waitForSelector('#Command1');
+  if (bare) {
+    const surface = await page.locator('#Picture1').boundingBox();
+    await page.goto(barePainter(Math.round(surface.width), Math.round(surface.height)));
+  }
   await page.waitForTimeout(1000);
   await cdp.send('Performance.enable');
   const task = async () => (await cdp.send('Performance.getMetrics')).metrics
     .filter((m) => ['TaskDuration', 'ScriptDuration', 'LayoutDuration', 'RecalcStyleDuration'].includes(m.name))
     .reduce((o, m) => ({ ...o, [m.name]: m.value }), {});
-  const box = await page.locator('#Command1').boundingBox();
-  const at = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
   const before = await task();
   const frames0 = await page.evaluate(() => window.frames_);
-  await cdp.send('Input.dispatchMouseEvent', { type: 'mousePressed', ...at, button: 'left', buttons: 1, clickCount: 1 });
-  await cdp.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...at, button: 'left', buttons: 0, clickCount: 1 });
+  if (!bare) {
+    const box = await page.locator('#Command1').boundingBox();
+    const at = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+    await cdp.send('Input.dispatchMouseEvent', { type: 'mousePressed', ...at, button: 'left', buttons: 1, clickCount: 1 });
+    await cdp.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...at, button: 'left', buttons: 0, clickCount: 1 });
+  }
   const seconds = 8;
   await page.waitForTimeout(seconds * 1000);
   const after = await task();
   const frames = (await page.evaluate(() => window.frames_)) - frames0;
   await context.close();
   const per = (name) => ((after[name] - before[name]) * 1000) / frames;
-  return [`${dpr}`, frames, (frames / seconds).toFixed(1), ms(per('TaskDuration')), ms(per('ScriptDuration')),
-    ms(per('LayoutDuration') + per('RecalcStyleDuration'))];
+  return [bare ? 'bare canvas' : 'vecadd', `${dpr}`, frames, (frames / seconds).toFixed(1),
+    ms(per('TaskDuration')), ms(per('ScriptDuration')), ms(per('LayoutDuration') + per('RecalcStyleDuration'))];
 }
 if (parts.has('walk'))
   table('vecadd\'s walk (Command1) on real time, 8 s at 1920×1080: main-thread time per frame',
-    ['DPR', 'frames', 'fps', 'task', 'script', 'style+layout'], [await walk(1), await walk(2)]);
+    ['page', 'DPR', 'frames', 'fps', 'task', 'script', 'style+layout'],
+    [await walk(1), await walk(1, true), await walk(2), await walk(2, true)]);
 
 // ---- Idle ----
 if (parts.has('idle')) {
