@@ -492,9 +492,9 @@
       const next = this.areas.slice(this.areas.indexOf(area) + 1).find((a) => a.canvas);
       this.stage.insertBefore(canvas, next ? next.canvas : null);
       area.canvas = canvas;
-      // Low latency: an animation's frame goes to the screen without a copy of the whole canvas
-      // for the compositor, which costs more than drawing it on a large surface.
-      area.ctx = canvas.getContext('2d', { desynchronized: true });
+      // Not a desynchronized (low-latency) context: it halves a frame's cost, but in headless
+      // Chromium it left a drag's pointer moves waiting for a frame that never came.
+      area.ctx = canvas.getContext('2d');
       area.plain = null;
       this.sizeCanvas(area);
     }
