@@ -286,6 +286,7 @@ def build(root, out_dir):
     css = ["/* The lessons' faces, every one with every character of every page (for lesson.html,",
            f"   which opens any lesson): subsets of Debian's fonts made by tools/web/fonts.sh, {licences}. */"]
     page_chars = {page: needed_characters(root, patterns) for page, patterns in PAGES.items()}
+    faces_of = {page: page_faces(root, page) for page in PAGES}
     page_css = {page: [f"/* The faces of {page}.html, cut to its characters: subsets of Debian's fonts made by",
                        f"   tools/web/fonts.sh, {licences}. */"] for page in PAGES}
     made = []
@@ -307,7 +308,7 @@ def build(root, out_dir):
         made.append((out_name, family, weight, package_line, copyright_notice, len(data), len(kept)))
         shown_as[out_name] = shown
         for page in PAGES:
-            if (family, weight) in page_faces(root, page):
+            if (family, weight) in faces_of[page]:
                 font = open_face(family, weight, source)
                 rename(font, family, shown)
                 page_data, _ = subset_face(font, page_chars[page], notice)

@@ -932,14 +932,10 @@
     // The tab at the bottom edge that brings the bar up, and the corner's note; the bar itself
     // is made only when first asked for, so that the window looks as designed.
     addPresenterMarks() {
-      const tab = doc.createElement('button');
-      tab.type = 'button';
+      const tab = pageButton('演示控制（F4）', '演示控制', () => this.showBar(true),
+        { keepFocus: true });
       tab.className = 'presenter-tab';
-      tab.title = '演示控制（F4）';
-      tab.setAttribute('aria-label', '演示控制');
       tab.setAttribute('aria-expanded', 'false');
-      tab.addEventListener('mousedown', (event) => event.preventDefault());
-      tab.addEventListener('click', () => this.showBar(true));
       doc.body.append(tab);
       this.tab = tab;
       const badge = doc.createElement('div');
@@ -955,14 +951,8 @@
       bar.setAttribute('role', 'group');
       bar.setAttribute('aria-label', '演示控制');
       const add = (text, name, title, action) => {
-        const button = doc.createElement('button');
-        button.type = 'button';
+        const button = pageButton(title, name, action, { keepFocus: true });
         button.textContent = text;
-        if (name) button.setAttribute('aria-label', name);
-        button.title = title;
-        // A click leaves the keyboard with the lesson's controls; Tab still reaches the bar.
-        button.addEventListener('mousedown', (event) => event.preventDefault());
-        button.addEventListener('click', action);
         bar.append(button);
         return button;
       };
@@ -1018,17 +1008,13 @@
     // ---- Pictures of the lesson ----
 
     addSaveButton() {
-      const button = doc.createElement('button');
-      button.type = 'button';
+      const button = pageButton('保存图片（Ctrl+Shift+S）', '保存图片', () => this.savePicture());
       button.className = 'save-picture';
-      button.title = '保存图片（Ctrl+Shift+S）';
-      button.setAttribute('aria-label', '保存图片');
       // Drawn, not a character: no face the site carries has an arrow into a tray.
       button.innerHTML =
         '<svg viewBox="0 0 16 16" width="14" height="14" aria-hidden="true">' +
         '<path d="M8 2v8M4.5 6.5 8 10l3.5-3.5M3 13h10" fill="none" stroke="currentColor" ' +
         'stroke-width="1.6" stroke-linecap="round" stroke-linejoin="round"/></svg>';
-      button.addEventListener('click', () => this.savePicture());
       doc.body.append(button);
     }
 
@@ -1152,6 +1138,19 @@
         return point;
       };
     }
+  }
+
+  // One of the page's own buttons (not the lesson's): its tooltip, its accessible name (none
+  // for its text alone) and what a click does. One that keeps the focus leaves the keyboard with
+  // the lesson's controls when clicked; Tab still reaches it.
+  function pageButton(title, label, action, { keepFocus = false } = {}) {
+    const button = doc.createElement('button');
+    button.type = 'button';
+    button.title = title;
+    if (label) button.setAttribute('aria-label', label);
+    if (keepFocus) button.addEventListener('mousedown', (event) => event.preventDefault());
+    button.addEventListener('click', action);
+    return button;
   }
 
   // A sunken border: dark outside, darker inside on the top and left, light below and right.
