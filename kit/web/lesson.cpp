@@ -7,6 +7,8 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/json.h"
+#include "kit/order.h"
+#include "kit/presenting.h"
 #include "kit/scene.h"
 #include "kit/zoom.h"
 
@@ -37,18 +39,6 @@ std::string sizeJson(double width, double height, double zoom) {
       .raw(std::to_string(wholePixels(width, zoom)))
       .raw(std::to_string(wholePixels(height, zoom)))
       .str();
-}
-
-// The frames first, then buttons and text boxes: what lies inside a frame stays in front.
-std::vector<const kit::WindowControl*> stacked(const kit::Form& form) {
-  std::vector<const kit::WindowControl*> out;
-  for (const kit::Control* control : form.controls())
-    if (control->kind() == kit::Kind::Frame)
-      out.push_back(static_cast<const kit::WindowControl*>(control));
-  for (const kit::Control* control : form.controls())
-    if (control->kind() == kit::Kind::Button || control->kind() == kit::Kind::TextBox)
-      out.push_back(static_cast<const kit::WindowControl*>(control));
-  return out;
 }
 
 // A button's or frame's caption, or a text box's text.
@@ -121,7 +111,8 @@ std::string Lesson::describe(double zoom) const {
   out.raw("back", colourJson(form.BackColor));
   out.add("font", cssFont(form.font, zoom));
   kit::JsonArray controls;
-  for (const kit::WindowControl* control : stacked(form)) controls.raw(controlJson(*control, zoom));
+  for (const kit::WindowControl* control : kit::stackingOrder(form))
+    controls.raw(controlJson(*control, zoom));
   out.raw("controls", controls.str());
   kit::JsonArray canvases;
   for (const kit::Canvas* canvas : form.canvases()) {
@@ -154,7 +145,7 @@ std::string Lesson::state(double zoom) const {
   out.add("caption", form_->Caption);
   out.raw("size", sizeJson(form_->Width, form_->Height, zoom));
   kit::JsonObject controls;
-  for (const kit::WindowControl* control : stacked(*form_)) {
+  for (const kit::WindowControl* control : kit::stackingOrder(*form_)) {
     controls.raw(control->name(), kit::JsonArray()
                                       .raw(control->Visible ? "true" : "false")
                                       .raw(kit::jsonString(wordsOf(*control)))
@@ -269,8 +260,7 @@ bool Lesson::step() {
 }
 
 bool Lesson::setSpeed(double speed, double now) {
-  // The paces a teacher can choose, on the desktop and in the driver alike.
-  if (speed != 0.25 && speed != 0.5 && speed != 1 && speed != 2) return false;
+  if (!kit::isSpeed(speed)) return false;
   session_.setSpeed(speed, timeOf(now));
   return true;
 }

@@ -9,11 +9,12 @@
 #include <sstream>
 #include <vector>
 
-#include "dump.h"
 #include "kit/canvas.h"
 #include "kit/controls.h"
+#include "kit/dump.h"
 #include "kit/form.h"
 #include "kit/numconv.h"
+#include "kit/presenting.h"
 
 namespace probe {
 namespace {
@@ -123,7 +124,7 @@ void Script::runLine(const std::string& line) {
     std::vector<std::string> names;
     for (std::string name; args >> name;) names.push_back(name);
     try {
-      out_ << dumpState(form_, names) << "\n";
+      out_ << kit::dumpState(form_, names) << "\n";
     } catch (const std::invalid_argument& error) {
       throw ScriptError(error.what());
     }
@@ -194,7 +195,7 @@ void Script::key(std::istream& args) {
 
 void Script::speed(std::istream& args) {
   const double factor = number(args, "speed");
-  if (factor != 0.25 && factor != 0.5 && factor != 1 && factor != 2)
+  if (!kit::isSpeed(factor))
     throw ScriptError("not a speed (0.25, 0.5, 1 or 2): " + std::to_string(factor));
   session_.setSpeed(factor, wall_);
 }

@@ -9,7 +9,7 @@
 #include "kit/controls.h"
 #include "kit/form.h"
 #include "kit/web/lesson.h"
-#include "tools/vecprobe/dump.h"
+#include "kit/dump.h"
 #include "tools/vecprobe/programs.h"
 #include "tools/vecprobe/script.h"
 
@@ -98,7 +98,7 @@ TEST(LessonTest, TheVirtualClockRunsAsTheDriversScript) {
   EXPECT_TRUE(lesson->click("Command2", 0));
   EXPECT_TRUE(lesson->run(4000));
   EXPECT_TRUE(lesson->tick("Timer1", 3));
-  EXPECT_EQ(probe::dumpState(lesson->form(), {}), probe::dumpState(*form, {}));
+  EXPECT_EQ(kit::dumpState(lesson->form(), {}), kit::dumpState(*form, {}));
 }
 
 // A form with one surface in the lessons' coordinate units that notes where it was pressed.
@@ -140,7 +140,7 @@ TEST(LessonTest, OnTheVirtualClockMessageBoxesAreAnsweredAtOnce) {
   auto lesson = open("vecscale", Clock::Virtual);
   EXPECT_TRUE(lesson->click("Command2", 0));  // nothing drawn yet to project
   EXPECT_TRUE(lesson->takeBoxes(0).empty());
-  EXPECT_NE(probe::dumpState(lesson->form(), {"Command2"}).find("\"messages\":[\""),
+  EXPECT_NE(kit::dumpState(lesson->form(), {"Command2"}).find("\"messages\":[\""),
             std::string::npos);
   EXPECT_TRUE(lesson->click("Command1", 0));  // not held
 }

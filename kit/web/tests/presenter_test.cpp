@@ -9,7 +9,7 @@
 #include <string>
 
 #include "kit/web/lesson.h"
-#include "tools/vecprobe/dump.h"
+#include "kit/dump.h"
 #include "tools/vecprobe/programs.h"
 #include "tools/vecprobe/script.h"
 
@@ -70,7 +70,7 @@ std::string pageDumps(const std::string& program, const std::string& script) {
       args >> speed;
       EXPECT_TRUE(lesson->setSpeed(speed, kPageNow)) << line;
     } else if (command == "dump") {
-      out += probe::dumpState(lesson->form(), {}) + "\n";
+      out += kit::dumpState(lesson->form(), {}) + "\n";
     } else {
       ADD_FAILURE() << "no such command here: " << line;
     }
@@ -151,11 +151,11 @@ TEST(PagePresenterTest, OnThePagesClockAPauseStopsTheFramesUntilResumed) {
 
   // A step while paused delivers one tick and stays paused.
   lesson->pause(4106);
-  const std::string before = probe::dumpState(lesson->form(), {});
+  const std::string before = kit::dumpState(lesson->form(), {});
   EXPECT_TRUE(lesson->step());
   EXPECT_TRUE(lesson->paused());
   EXPECT_FALSE(lesson->nextDue());
-  EXPECT_NE(probe::dumpState(lesson->form(), {}), before);
+  EXPECT_NE(kit::dumpState(lesson->form(), {}), before);
 }
 
 }  // namespace

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "kit/dump.h"
 #include "kit/json.h"
 #include "kit/web/lesson.h"
-#include "tools/vecprobe/dump.h"
 #include "tools/vecprobe/programs.h"
 
 namespace {
@@ -196,7 +196,7 @@ EMSCRIPTEN_KEEPALIVE const char* vec_dump(const char* names) {
     at = end;
   }
   try {
-    return give(probe::dumpState(lesson->form(), wanted));
+    return give(kit::dumpState(lesson->form(), wanted));
   } catch (const std::invalid_argument& error) {
     lastError = error.what();
     return nullptr;

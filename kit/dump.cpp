@@ -9,7 +9,7 @@
 #include "kit/form.h"
 #include "kit/json.h"
 
-namespace probe {
+namespace kit {
 namespace {
 
 std::string opJson(const kit::DrawOp& op, const std::string& canvas) {
@@ -119,4 +119,4 @@ std::string dumpState(kit::Form& form, const std::vector<std::string>& names) {
   return out.str();
 }
 
-}  // namespace probe
+}  // namespace kit

@@ -9,9 +9,9 @@ namespace kit {
 class Form;
 }
 
-namespace probe {
+namespace kit {
 
 // Throws std::invalid_argument naming an unknown control.
 std::string dumpState(kit::Form& form, const std::vector<std::string>& names);
 
-}  // namespace probe
+}  // namespace kit
