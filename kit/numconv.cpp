@@ -1,5 +1,6 @@
 // Shortest digits from correctly rounded decimals of a given length that read back the same:
-// printf and strtod are exact on every C library this builds with.
+// printf and strtod are exact on every C library this builds with. Reading is fast_float's,
+// with the standard reader's range errors added.
 #include "numconv.h"
 
 #include <locale.h>
@@ -11,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+
+#include <fast_float/fast_float.h>
 
 namespace kit {
 namespace {
@@ -147,20 +150,11 @@ std::string shortest(T value) {
   return sign + "0." + std::string(-e - 1, '0') + d.digits;
 }
 
-bool startsWithWord(const char* first, const char* last, const char* word) {
-  for (; *word; ++word, ++first) {
-    if (first == last) return false;
-    const char c = *first >= 'A' && *first <= 'Z' ? static_cast<char>(*first - 'A' + 'a') : *first;
-    if (c != *word) return false;
-  }
-  return true;
-}
-
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool isNanChar(char c) {
-  return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+// Whether the digits before any exponent hold one that is not zero.
+bool hasNonZeroDigit(const char* first, const char* last) {
+  for (; first != last && *first != 'e' && *first != 'E'; ++first)
+    if (*first >= '1' && *first <= '9') return true;
+  return false;
 }
 
 }  // namespace
@@ -180,48 +174,17 @@ std::string scientificText(double value, int precision) {
 }
 
 std::from_chars_result fromChars(const char* first, const char* last, double& value) {
-  const char* c = first;
-  const bool negative = c != last && *c == '-';
-  if (negative) ++c;
-  if (startsWithWord(c, last, "inf")) {
-    c += startsWithWord(c, last, "infinity") ? 8 : 3;
-    value = negative ? -HUGE_VAL : HUGE_VAL;
-    return {c, std::errc()};
-  }
-  if (startsWithWord(c, last, "nan")) {
-    c += 3;
-    if (c != last && *c == '(') {
-      const char* close = c + 1;
-      while (close != last && isNanChar(*close)) ++close;
-      if (close != last && *close == ')') c = close + 1;
-    }
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    value = negative ? -nan : nan;
-    return {c, std::errc()};
-  }
-  bool nonZero = false;
-  int mantissaDigits = 0;
-  for (; c != last && isDigit(*c); ++c, ++mantissaDigits) nonZero |= *c != '0';
-  if (c != last && *c == '.')
-    for (++c; c != last && isDigit(*c); ++c, ++mantissaDigits) nonZero |= *c != '0';
-  if (mantissaDigits == 0) return {first, std::errc::invalid_argument};
-  if (c != last && (*c == 'e' || *c == 'E')) {
-    const char* exponent = c + 1;
-    if (exponent != last && (*exponent == '+' || *exponent == '-')) ++exponent;
-    if (exponent != last && isDigit(*exponent)) {
-      while (exponent != last && isDigit(*exponent)) ++exponent;
-      c = exponent;
-    }
-  }
-  const std::string text(first, c);
   double read = 0;
-  {
-    const ClassicLocale classic;
-    read = std::strtod(text.c_str(), nullptr);
-  }
-  if (std::isinf(read) || (read == 0 && nonZero)) return {c, std::errc::result_out_of_range};
+  const auto [end, error] = fast_float::from_chars(first, last, read);
+  if (error != std::errc()) return {end, error};
+  // fast_float reports no range errors: a number (not "inf") read as infinity has overflowed, and
+  // one with a digit other than zero read as zero has underflowed.
+  const char* digits = first + (*first == '-');
+  const bool isNumber = (*digits >= '0' && *digits <= '9') || *digits == '.';
+  if (isNumber && (std::isinf(read) || (read == 0 && hasNonZeroDigit(digits, end))))
+    return {end, std::errc::result_out_of_range};
   value = read;
-  return {c, std::errc()};
+  return {end, std::errc()};
 }
 
 }  // namespace kit

@@ -1,6 +1,6 @@
 // Number texts as std::to_chars writes them and std::from_chars reads them, built on the C
-// library's printf and strtod: standard libraries without the floating-point overloads (the
-// WebAssembly one) then print and read exactly the same digits.
+// library's printf and strtod for writing and on fast_float for reading: standard libraries
+// without the floating-point overloads (the WebAssembly one) then print and read the same digits.
 #pragma once
 
 #include <charconv>

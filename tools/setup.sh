@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
           fonts-arphic-uming fonts-arphic-ukai fonts-liberation2 fontconfig
-          desktop-file-utils)
+          desktop-file-utils libfast-float-dev)
 tools/need-packages.sh "${packages[@]}"
 
 # Extra configure arguments, blank-separated: CMAKE_ARGS="-DVEC_WERROR=ON -DBUILD_TESTING=OFF".
