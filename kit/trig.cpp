@@ -7,7 +7,9 @@
 
 #include <cmath>
 
-// No fused multiply-adds: the double-double steps need every product rounded on its own.
+// No fused multiply-adds: the double-double steps need every product rounded on its own. The
+// build turns contraction off for every compiler (-ffp-contract=off); the pragma keeps clang
+// from contracting here should the file be built without that flag. GCC ignores the pragma.
 #ifdef __clang__
 #pragma STDC FP_CONTRACT OFF
 #endif
