@@ -11,7 +11,7 @@
 
 #include "animations.h"
 #include "kit/qt/formwindow.h"
-#include "kit/qt/look.h"
+#include "kit/qt/qtlook.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QVBoxLayout>
 
-#include "kit/qt/look.h"
+#include "kit/qt/qtlook.h"
 #include "lessonbutton.h"
 
 namespace launcher {

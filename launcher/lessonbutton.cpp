@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "kit/qt/look.h"
+#include "kit/qt/qtlook.h"
 
 namespace launcher {
 namespace {

@@ -1,7 +1,7 @@
 // vectors: the chapter's launcher, one window that opens each lesson as a program of its own.
 #include <QApplication>
 
-#include "kit/qt/look.h"
+#include "kit/qt/qtlook.h"
 #include "launcherwindow.h"
 
 int main(int argc, char** argv) {

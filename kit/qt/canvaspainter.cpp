@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "kit/scene.h"
-#include "look.h"
+#include "qtlook.h"
 
 namespace kitqt {
 namespace {

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "kit/input.h"
-#include "look.h"
+#include "qtlook.h"
 
 namespace kitqt {
 

@@ -17,7 +17,7 @@
 #include "kit/form.h"
 #include "kit/qt/canvaspainter.h"
 #include "kit/qt/formwindow.h"
-#include "kit/qt/look.h"
+#include "kit/qt/qtlook.h"
 #include "kit/qt/surfacewidget.h"
 
 namespace {

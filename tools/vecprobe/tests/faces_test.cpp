@@ -12,7 +12,7 @@
 
 #include "kit/controls.h"
 #include "kit/qt/formwindow.h"
-#include "kit/qt/look.h"
+#include "kit/qt/qtlook.h"
 #include "tools/vecprobe/programs.h"
 
 namespace {

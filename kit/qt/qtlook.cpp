@@ -1,5 +1,5 @@
 // Colours and fonts of the desktop front end.
-#include "look.h"
+#include "qtlook.h"
 
 #include <cmath>
 

@@ -1,39 +1,50 @@
-// Pictures of a form's window for worksheets and slides: the content at the current zoom (at
-// least the designed size), to the clipboard, or to a PNG or SVG file chosen by the teacher.
+// Pictures of the window's content to the clipboard or to a PNG or SVG file.
+#include "pictureexport.h"
+
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QPainter>
+#include <QShortcut>
 #include <QSvgGenerator>
 
 #include "formwindow.h"
 #include "kit/form.h"
-#include "look.h"
+#include "qtlook.h"
 
 namespace kitqt {
 
-QImage FormWindow::picture() {
-  if (zoom_ < 1.0) {
+PictureExport::PictureExport(FormWindow& window, kit::Form& form)
+    : QObject(&window), window_(window), form_(form) {
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &window),
+          &QShortcut::activated, this, [this] { copyPicture(); });
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &window),
+          &QShortcut::activated, this, [this] { savePictureAs(); });
+}
+
+QImage PictureExport::picture() {
+  if (window_.zoom() < 1.0) {
     // Smaller than designed on screen: the picture is taken from a designed-size copy.
     FormWindow designed(form_, 1.0);
     designed.syncWidgets();
     return designed.picture();
   }
-  picturing_ = true;  // the lesson alone: no presenter tab or badge on a worksheet
-  const QImage shot = grab(QRect(origin_, contentSize())).toImage();
+  picturing_ = true;
+  const QImage shot = window_.grab(QRect(window_.contentOrigin(), window_.contentSize())).toImage();
   picturing_ = false;
   return shot;
 }
 
-void FormWindow::copyPicture() {
+void PictureExport::copyPicture() {
   QGuiApplication::clipboard()->setImage(picture());
 }
 
-bool FormWindow::savePicture(const QString& file) {
+bool PictureExport::savePicture(const QString& file) {
   if (QFileInfo(file).suffix().compare("svg", Qt::CaseInsensitive) != 0)
     return picture().save(file, "PNG");
-  const QSize size = contentSize().expandedTo(
+  const QSize size = window_.contentSize().expandedTo(
       QSize(qRound(pixels(form_.Width, 1)), qRound(pixels(form_.Height, 1))));
   QSvgGenerator svg;
   svg.setFileName(file);
@@ -42,21 +53,22 @@ bool FormWindow::savePicture(const QString& file) {
   svg.setTitle(QString::fromStdString(form_.Caption));
   QPainter painter;
   if (!painter.begin(&svg)) return false;
-  if (zoom_ < 1.0) {
+  if (window_.zoom() < 1.0) {
     FormWindow designed(form_, 1.0);
     designed.syncWidgets();
     designed.render(&painter);
   } else {
     picturing_ = true;
-    render(&painter, QPoint(), QRegion(QRect(origin_, contentSize())));
+    window_.render(&painter, QPoint(),
+                   QRegion(QRect(window_.contentOrigin(), window_.contentSize())));
     picturing_ = false;
   }
   return painter.end();
 }
 
-void FormWindow::savePictureAs() {
+void PictureExport::savePictureAs() {
   const QString suggested = QString::fromStdString(form_.Caption).trimmed() + ".png";
-  QString file = QFileDialog::getSaveFileName(this, QStringLiteral("保存图片"), suggested,
+  QString file = QFileDialog::getSaveFileName(&window_, QStringLiteral("保存图片"), suggested,
                                               QStringLiteral("PNG 图片 (*.png);;SVG 图形 (*.svg)"));
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().isEmpty()) file += ".png";
