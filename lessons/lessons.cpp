@@ -1,19 +1,11 @@
-// The registry built from lessons.list; lesson_forms.h, written by CMake from the same list,
-// includes every lesson's form header.
+// The registry's texts and faces from lessons.list; lesson_forms.h, written by CMake from the
+// same list, includes every lesson's form header for its description.
 #include "lessons/lessons.h"
 
 #include "kit/json.h"
 #include "lesson_forms.h"
 
 namespace lessons {
-namespace {
-
-template <typename FormClass>
-std::unique_ptr<kit::Form> make() {
-  return std::make_unique<FormClass>();
-}
-
-}  // namespace
 
 const std::vector<Lesson>& all() {
   // The faces lessons.list names.
@@ -22,7 +14,7 @@ const std::vector<Lesson>& all() {
   const Face Times{kit::faces::kTimes}, TimesBold{kit::faces::kTimes, true};
   static const std::vector<Lesson> list = {
 #define LESSON(name, header, form, title, summary, ...) \
-  {#name, title, summary, name::kDescription, {__VA_ARGS__}, &make<form>},
+  {#name, title, summary, name::kDescription, {__VA_ARGS__}},
 #include "lessons/lessons.list"
 #undef LESSON
   };

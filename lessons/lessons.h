@@ -25,7 +25,10 @@ struct Lesson {
   std::string summary;      // one line on what it shows
   std::string description;  // what the window shows, in a sentence or two, for screen readers
   std::vector<Face> faces;  // every face its controls and surface texts use
-  std::unique_ptr<kit::Form> (*makeForm)();
+
+  // A new window of the lesson (forms.cpp, so that what only lists the lessons, such as the
+  // launcher, links none of their forms).
+  std::unique_ptr<kit::Form> makeForm() const;
 };
 
 const std::vector<Lesson>& all();
