@@ -1,10 +1,11 @@
 #!/usr/bin/env node
 // site.mjs CORE_JS SITE_DIR: lays out the lesson site in SITE_DIR from the built module CORE_JS
 // and this work tree: lessons.json, the lesson registry's list as the module gives it (for the
-// tools), the launcher index.html with those lessons in teaching order and their thumbnails, one page per lesson (and lesson.html?NAME), the runtime, the style sheets, and
-// the programs' pictures as data (each lesson's own in js/pictures-NAME.js, all of them in
-// js/pictures.js for lesson.html), since a page opened from a file may not read the files beside
-// it into a canvas. A lesson's page loads only its own pictures and fonts (fonts/NAME.css).
+// tools), the launcher index.html with those lessons in teaching order and their thumbnails, one
+// page per lesson (and lesson.html?NAME), the runtime, the style sheets, and the programs'
+// pictures as data (each lesson's own in js/pictures-NAME.js, all of them in js/pictures.js for
+// lesson.html), since a page opened from a file may not read the files beside it into a canvas.
+// A lesson's page loads only its own pictures and fonts (fonts/NAME.css).
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';

@@ -18,8 +18,8 @@ namespace {
 using Clock = kitweb::Lesson::Clock;
 
 std::unique_ptr<kitweb::Lesson> open(const std::string& program, Clock clock, double now = 0) {
-  return std::make_unique<kitweb::Lesson>(lessons::find(program)->makeForm(), clock,
-                                          lessons::find(program)->description, now);
+  const lessons::Lesson& lesson = *lessons::find(program);
+  return std::make_unique<kitweb::Lesson>(lesson.makeForm(), clock, lesson.description, now);
 }
 
 TEST(LessonTest, DescribesTheWindowAtAZoomWithFramesFirstAndItsSurface) {

@@ -1,7 +1,7 @@
 // The page's pieces that need no browser: key, button and shift codes, the teacher's keys and
-// paces, crisp line ends, the replay of drawing commands on a context, the site's lesson list and
-// pictures, and (when a build is given in $WEB_DIR or build-web/) the module's calls as the page
-// makes them.
+// paces, crisp line ends, the replay of drawing commands on a context, the site's pictures, and
+// (when a build is given in $WEB_DIR or build-web/) the module's lesson list and its calls as the
+// page makes them, for the lessons of the desktop build's lessons.json ($LESSONS_JSON).
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
