@@ -35,7 +35,7 @@ const std::vector<Animation>& animations() {
   return all;
 }
 
-Stage::Stage(const Animation& animation) : form_(probe::programs().at(animation.program)()) {
+Stage::Stage(const Animation& animation) : form_(lessons::find(animation.program)->makeForm()) {
   script_ = std::make_unique<probe::Script>(*form_, out_);
   std::istringstream lines(animation.setup);
   script_->run(lines);

@@ -9,7 +9,7 @@
 
 #include "kit/controls.h"
 #include "kit/form.h"
-#include "tools/vecprobe/programs.h"
+#include "lessons/lessons.h"
 #include "tools/vecprobe/script.h"
 
 namespace bench {

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "tools/vecprobe/programs.h"
+#include "lessons/lessons.h"
 #include "tools/vecprobe/script.h"
 
 namespace {
@@ -33,7 +33,7 @@ const Lesson kLessons[] = {
 
 void wholeLesson(benchmark::State& state, const Lesson& lesson) {
   for (auto _ : state) {
-    std::unique_ptr<kit::Form> form = probe::programs().at(lesson.program)();
+    std::unique_ptr<kit::Form> form = lessons::find(lesson.program)->makeForm();
     std::ostringstream out;
     probe::Script script(*form, out);
     std::istringstream lines(lesson.script);

@@ -3,12 +3,13 @@
 
   bench/startup.py [--runs N] [--build DIR] [--idle SECONDS]
 
-For each program: the median time from exec to the first painted frame and the median peak
+For each program of DIR/lessons.json (the lesson list the build writes): the median time from exec to the first painted frame and the median peak
 resident memory over N starts, with their ratios to the bare window's; then the CPU time each
 program uses in SECONDS while nothing moves. Runs on a private Xvfb display unless DISPLAY is
 set. The programs report their first frame when VEC_FIRST_FRAME is set (see kit/qt/firstframe.h).
 """
 import argparse
+import json
 import os
 import statistics
 import subprocess
@@ -16,7 +17,11 @@ import sys
 import tempfile
 import time
 
-PROGRAMS = ["vecintro", "vecadd", "vecsub", "veccoord", "vecscale"]
+
+def programs(build):
+    """The lessons' program names in teaching order."""
+    with open(os.path.join(build, "lessons.json"), encoding="utf-8") as lessons:
+        return [lesson["name"] for lesson in json.load(lessons)]
 
 
 def start_display():
@@ -78,7 +83,7 @@ def main():
     try:
         bare = os.path.join(args.build, "bench", "bare_window")
         candidates = [("bare window", bare)] + [
-            (name, os.path.join(args.build, name, name)) for name in PROGRAMS]
+            (name, os.path.join(args.build, name, name)) for name in programs(args.build)]
         candidates = [(name, path) for name, path in candidates if os.access(path, os.X_OK)]
         results = {}
         # Interleaved, so that a busy moment of the machine falls on all alike.

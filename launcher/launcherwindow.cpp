@@ -1,4 +1,5 @@
-// Builds the list from the lessons and the programs found, and turns keys and clicks into starts.
+// Builds the list from the registry's lessons and the programs found, and turns keys and clicks
+// into starts.
 #include "launcherwindow.h"
 
 #include <QKeyEvent>
@@ -37,10 +38,10 @@ LauncherWindow::LauncherWindow(const ProgramFinder& finder, Starter start, QWidg
   layout->addWidget(hint);
   layout->addSpacing(4);
 
-  const std::vector<Lesson>& all = lessons();
+  const std::vector<lessons::Lesson>& all = lessons::all();
   entries_.reserve(all.size());
   for (std::size_t i = 0; i < all.size(); ++i) {
-    const QString path = finder.find(all[i].program);
+    const QString path = finder.find(QString::fromStdString(all[i].name));
     auto* button = new LessonButton(static_cast<int>(i) + 1, all[i], !path.isEmpty(), this);
     connect(button, &LessonButton::clicked, this, [this, i] { open(static_cast<int>(i)); });
     layout->addWidget(button);
@@ -62,19 +63,20 @@ LauncherWindow::LauncherWindow(const ProgramFinder& finder, Starter start, QWidg
 bool LauncherWindow::open(int index) {
   if (index < 0 || index >= static_cast<int>(entries_.size())) return false;
   Entry& entry = entries_[index];
-  const Lesson& lesson = lessons()[index];
+  const lessons::Lesson& lesson = lessons::all()[index];
+  const QString title = QString::fromStdString(lesson.title);
   if (entry.path.isEmpty()) {
-    status_->setText(
-        QStringLiteral("“%1”尚未安装（没有找到程序 %2）。").arg(lesson.title, lesson.program));
+    status_->setText(QStringLiteral("“%1”尚未安装（没有找到程序 %2）。")
+                         .arg(title, QString::fromStdString(lesson.name)));
     return false;
   }
   if (entry.lastOpened.isValid() && !entry.lastOpened.hasExpired(kRepeatGuardMs)) return false;
   if (!start_(entry.path)) {
-    status_->setText(QStringLiteral("无法打开“%1”：%2").arg(lesson.title, entry.path));
+    status_->setText(QStringLiteral("无法打开“%1”：%2").arg(title, entry.path));
     return false;
   }
   entry.lastOpened.start();
-  status_->setText(QStringLiteral("已打开“%1”。").arg(lesson.title));
+  status_->setText(QStringLiteral("已打开“%1”。").arg(title));
   return true;
 }
 

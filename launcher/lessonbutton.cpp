@@ -26,20 +26,23 @@ QPixmap lessonPicture(const QString& program) {
   return picture;
 }
 
-LessonButton::LessonButton(int number, const Lesson& lesson, bool available, QWidget* parent)
+LessonButton::LessonButton(int number, const lessons::Lesson& lesson, bool available,
+                           QWidget* parent)
     : QAbstractButton(parent),
       number_(number),
-      lesson_(lesson),
-      picture_(lessonPicture(lesson.program)) {
-  setObjectName("lesson_" + lesson.program);
-  setText(lesson.title);
+      title_(QString::fromStdString(lesson.title)),
+      summary_(QString::fromStdString(lesson.summary)) {
+  const QString program = QString::fromStdString(lesson.name);
+  picture_ = lessonPicture(program);
+  setObjectName("lesson_" + program);
+  setText(title_);
   setEnabled(available);
   setFocusPolicy(Qt::StrongFocus);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setAttribute(Qt::WA_Hover);
   setCursor(available ? Qt::PointingHandCursor : Qt::ArrowCursor);
-  setToolTip(available ? QStringLiteral("打开“%1”（按 %2）").arg(lesson.title).arg(number)
-                       : QStringLiteral("没有找到程序 %1").arg(lesson.program));
+  setToolTip(available ? QStringLiteral("打开“%1”（按 %2）").arg(title_).arg(number)
+                       : QStringLiteral("没有找到程序 %1").arg(program));
 }
 
 QRect LessonButton::pictureBox() {
@@ -113,11 +116,11 @@ void LessonButton::paintEvent(QPaintEvent*) {
   painter.setPen(ink);
   painter.setFont(fontOf(kit::faces::kKai, 16, true));
   const int titleHeight = painter.fontMetrics().height();
-  painter.drawText(textBox.adjusted(0, 8, 0, 0), Qt::AlignLeft | Qt::AlignTop, lesson_.title);
+  painter.drawText(textBox.adjusted(0, 8, 0, 0), Qt::AlignLeft | Qt::AlignTop, title_);
   painter.setFont(fontOf(kit::faces::kSong, 11));
   const QRect summaryBox = textBox.adjusted(0, 8 + titleHeight + 6, 0, 0);
   QRect summaryDrawn;
-  painter.drawText(summaryBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, lesson_.summary,
+  painter.drawText(summaryBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, summary_,
                    &summaryDrawn);
   if (!isEnabled()) {
     painter.setPen(QColor(0xb0, 0x30, 0x20));

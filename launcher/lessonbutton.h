@@ -5,13 +5,14 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
-#include "lessons.h"
+#include "lessons/lessons.h"
 
 namespace launcher {
 
 class LessonButton : public QAbstractButton {
  public:
-  LessonButton(int number, const Lesson& lesson, bool available, QWidget* parent = nullptr);
+  LessonButton(int number, const lessons::Lesson& lesson, bool available,
+               QWidget* parent = nullptr);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -27,7 +28,7 @@ class LessonButton : public QAbstractButton {
   void paintPicture(QPainter& painter, const QRect& box) const;
 
   int number_;
-  Lesson lesson_;
+  QString title_, summary_;
   QPixmap picture_;  // null when the lesson has no picture yet
 };
 

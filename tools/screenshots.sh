@@ -12,7 +12,7 @@ if [ -x /usr/bin/convert ]; then IM=/usr/bin/convert; else IM=convert; fi
 command -v "$IM" >/dev/null || { echo "ImageMagick convert missing (apt-get install imagemagick)" >&2; exit 1; }
 
 probe=build/tools/vecprobe/vecprobe
-[ -x "$probe" ] || tools/setup.sh
+{ [ -x "$probe" ] && [ -f build/lessons.json ]; } || tools/setup.sh
 # Qt wants a private runtime folder: a fresh one, which no one else can have made or entered.
 runtime="" scratch=""
 trap 'rm -rf "$runtime" "$scratch"' EXIT
@@ -22,7 +22,7 @@ export XDG_RUNTIME_DIR="$runtime"
 scratch="$(mktemp -d)"
 
 thumbnail=264x192  # the launcher's picture box, 132 x 96, at twice the density
-for program in vecintro vecadd vecsub veccoord vecscale; do
+for program in $(tools/lesson-names.sh build/lessons.json); do
   script="docs/screenshots/$program.probe"
   { if [ -f "$script" ]; then cat "$script"; else echo "run 300"; fi
     echo "png $scratch/$program.png"; } >"$scratch/$program.script"

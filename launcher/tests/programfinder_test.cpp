@@ -6,8 +6,8 @@
 #include <QMap>
 
 #include "fakeprograms.h"
-#include "launcher/lessons.h"
 #include "launcher/programfinder.h"
+#include "lessons/lessons.h"
 
 namespace launcher {
 namespace {
@@ -73,17 +73,17 @@ QMap<QString, QString> desktopEntry(const QString& path) {
 
 // The launcher and the desktop menu must call each lesson by the same name and description.
 TEST(Lessons, MatchTheirMenuEntries) {
-  const std::vector<Lesson>& all = lessons();
-  ASSERT_EQ(all.size(), 5u);
-  for (const Lesson& lesson : all) {
-    SCOPED_TRACE(lesson.program.toStdString());
+  ASSERT_FALSE(lessons::all().empty());
+  for (const lessons::Lesson& lesson : lessons::all()) {
+    SCOPED_TRACE(lesson.name);
+    const QString program = QString::fromStdString(lesson.name);
     const QString file =
-        QString::fromUtf8(VEC_PACKAGING_DIR "/applications/%1.desktop").arg(lesson.program);
+        QString::fromUtf8(VEC_PACKAGING_DIR "/applications/%1.desktop").arg(program);
     const QMap<QString, QString> entry = desktopEntry(file);
     ASSERT_FALSE(entry.isEmpty()) << file.toStdString();
-    EXPECT_EQ(entry.value("Name"), lesson.title);
-    EXPECT_EQ(entry.value("Comment"), lesson.summary);
-    EXPECT_EQ(entry.value("Exec"), lesson.program);
+    EXPECT_EQ(entry.value("Name"), QString::fromStdString(lesson.title));
+    EXPECT_EQ(entry.value("Comment"), QString::fromStdString(lesson.summary));
+    EXPECT_EQ(entry.value("Exec"), program);
   }
 }
 

@@ -6,14 +6,14 @@
 #include <sstream>
 #include <string>
 
+#include "lessons/lessons.h"
 #include "storm.h"
-#include "tools/vecprobe/programs.h"
 #include "tools/vecprobe/script.h"
 
 namespace {
 
 bool soak(const std::string& program, long events, std::uint64_t seed) {
-  std::unique_ptr<kit::Form> form = probe::programs().at(program)();
+  std::unique_ptr<kit::Form> form = lessons::find(program)->makeForm();
   std::ostringstream ignored;
   probe::Script script(*form, ignored);
   storm::SeededChoices choices(seed);
@@ -49,13 +49,12 @@ int main(int argc, char** argv) {
       break;
     }
   }
-  const auto& known = probe::programs();
-  if (program.empty() || (program != "all" && !known.count(program)) || events < 0) {
+  if (program.empty() || (program != "all" && !lessons::find(program)) || events < 0) {
     std::cerr << "usage: vecstorm PROGRAM|all [--events N] [--seed S]\n";
     return 2;
   }
   bool held = true;
-  for (const auto& [name, make] : known)
-    if (program == "all" || program == name) held = soak(name, events, seed) && held;
+  for (const lessons::Lesson& lesson : lessons::all())
+    if (program == "all" || program == lesson.name) held = soak(lesson.name, events, seed) && held;
   return held ? 0 : 1;
 }

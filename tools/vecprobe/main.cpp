@@ -6,7 +6,7 @@
 
 #include "kit/form.h"
 #include "kit/qt/formwindow.h"
-#include "programs.h"
+#include "lessons/lessons.h"
 #include "script.h"
 
 namespace {
@@ -33,9 +33,8 @@ int main(int argc, char** argv) {
     std::cerr << "usage: vecprobe PROGRAM [SCRIPT]\n";
     return 2;
   }
-  const auto& known = probe::programs();
-  const auto found = known.find(argv[1]);
-  if (found == known.end()) {
+  const lessons::Lesson* lesson = lessons::find(argv[1]);
+  if (!lesson) {
     std::cerr << "vecprobe: unknown program: " << argv[1] << "\n";
     return 2;
   }
@@ -50,7 +49,7 @@ int main(int argc, char** argv) {
     in = &file;
   }
   std::unique_ptr<QApplication> app;  // made for the first picture, outlives the form
-  std::unique_ptr<kit::Form> form = found->second();
+  std::unique_ptr<kit::Form> form = lesson->makeForm();
   probe::Script script(*form, std::cout);
   script.renderPng = [&app](kit::Form& form, const std::string& file) {
     renderPng(app, form, file);

@@ -14,7 +14,7 @@
 #include "kit/dump.h"
 #include "kit/json.h"
 #include "kit/web/lesson.h"
-#include "tools/vecprobe/programs.h"
+#include "lessons/lessons.h"
 
 namespace {
 
@@ -37,16 +37,19 @@ extern "C" {
 // Opens the lesson `program`: 1, or 0 for a name no lesson has. `test` runs it on its own
 // clock (the page's test hook); otherwise its time starts at `now` on the page's clock.
 EMSCRIPTEN_KEEPALIVE int vec_open(const char* program, int test, double now) {
-  const auto& known = probe::programs();
-  const auto factory = known.find(program);
-  if (factory == known.end()) return 0;
-  const auto description = probe::descriptions().find(program);
+  const lessons::Lesson* found = lessons::find(program);
+  if (!found) return 0;
   lastState.clear();
   lastStrings.clear();
   lesson = std::make_unique<kitweb::Lesson>(
-      factory->second(), test ? kitweb::Lesson::Clock::Virtual : kitweb::Lesson::Clock::Real,
-      description == probe::descriptions().end() ? "" : description->second, now);
+      found->makeForm(), test ? kitweb::Lesson::Clock::Virtual : kitweb::Lesson::Clock::Real,
+      found->description, now);
   return 1;
+}
+
+// The lessons in teaching order as JSON (lessons::json()), for site.mjs to lay the site out by.
+EMSCRIPTEN_KEEPALIVE const char* vec_lessons() {
+  return give(lessons::json());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* vec_describe(double zoom) {

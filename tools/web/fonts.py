@@ -1,12 +1,13 @@
 """The lessons' faces for the site, as WOFF2 subsets of Debian's fonts (run by fonts.sh).
 
-  fonts.py ROOT FONTS_DIR   writes the subsets, fonts.css and the licences into FONTS_DIR, and a
-                            style sheet of its own for each page (PAGE.css)
-  fonts.py ROOT --chars     prints the characters the lessons can show, one line
+  fonts.py ROOT LESSONS FONTS_DIR   writes the subsets, fonts.css and the licences into FONTS_DIR,
+                                    and a style sheet of its own for each page (PAGE.css)
+  fonts.py ROOT LESSONS --chars     prints the characters the lessons can show, one line
 
-The characters are every non-ASCII character in the string literals of the lessons' sources, the
-printable ASCII characters and the punctuation a number text or a caption uses. Each face keeps
-those of them it has. fonts.css has every face with all of them (for lesson.html, which opens any
+LESSONS is the lesson list the build writes (lessons.json): the pages, and each lesson's title,
+summary and faces. The characters are every non-ASCII character in the string literals of the
+lessons' sources and in the list's texts, the printable ASCII characters and the punctuation a
+number text or a caption uses. Each face keeps those of them it has. fonts.css has every face with all of them (for lesson.html, which opens any
 lesson); a page's own sheet has only the faces that page uses, cut to the characters of its own
 sources, so that a lesson loads a fraction of the fonts. Same sources and fonts, same bytes.
 """
@@ -15,6 +16,7 @@ import glob
 import gzip
 import html
 import io
+import json
 import os
 import re
 import subprocess
@@ -41,15 +43,11 @@ PUNCTUATION = "（）：，。、−"
 
 # A page's sources: every lesson page shows its program's forms through the page's runtime.
 LESSON_PAGE = ["kit/*.cpp", "kit/web/*.cpp", "tools/web/site/lesson.html", "tools/web/site/lesson.js"]
-PAGES = {
-    "index": ["launcher/*.cpp", "tools/web/site/index.html"],
-    **{program: [f"{program}/form*.cpp", f"{program}/form*.h"] + LESSON_PAGE
-       for program in ["vecintro", "vecadd", "vecsub", "veccoord", "vecscale"]},
-}
-# The design's faces as the sources name them (kit::faces::kKai, 12, true), and the source
-# family each is drawn with here.
-FACE_NAMES = {"kSong": "AR PL UMing CN", "kKai": "AR PL UKai CN", "kTimes": "Liberation Serif"}
-FACE_USE = re.compile(r"kit::faces::(k\w+)\b(\s*,\s*[\d.]+\s*(,\s*(true|false)\s*)?\})?")
+INDEX_PAGE = ["launcher/*.cpp", "tools/web/site/index.html"]
+# The design's faces as the lesson list names them (kit/style.h), and the source family each is
+# drawn with here.
+FACE_NAMES = {"宋体": "AR PL UMing CN", "楷体_GB2312": "AR PL UKai CN",
+              "Times New Roman": "Liberation Serif"}
 # Every page draws its bar, notices and badge in these.
 PAGE_FACES = {("AR PL UMing CN", 400), ("Liberation Serif", 400)}
 # The launcher's faces, which its style sheet (not its sources) chooses.
@@ -128,36 +126,46 @@ def source_files(root, patterns=SOURCES):
     return sorted(files)
 
 
-def needed_characters(root, patterns=SOURCES):
+def read_lessons(path):
+    """The lesson list the build writes (lessons.json), in teaching order."""
+    with open(path, encoding="utf-8") as lessons:
+        return json.load(lessons)
+
+
+def pages(lessons):
+    """Each page's sources, and the texts of the lesson list it shows (the launcher's titles and
+    summaries)."""
+    shown = [text for lesson in lessons for text in (lesson["title"], lesson["summary"])]
+    return {"index": (INDEX_PAGE, shown),
+            **{lesson["name"]: ([f"{lesson['name']}/form*.cpp", f"{lesson['name']}/form*.h"] + LESSON_PAGE, [])
+               for lesson in lessons}}
+
+
+def list_texts(lessons):
+    return [lesson[key] for lesson in lessons for key in ("title", "summary", "description")]
+
+
+def needed_characters(root, patterns=SOURCES, texts=()):
     chars = {chr(code) for code in range(0x20, 0x7F)} | set(PUNCTUATION)
+    pieces = list(texts)
     for path in source_files(root, patterns):
         with open(path, encoding="utf-8") as source:
             text = source.read()
         if path.endswith(".html"):
-            pieces = html_texts(text)
+            pieces += html_texts(text)
         else:
-            pieces = literals(text, cpp=not path.endswith(".js"))
-        chars |= {c for piece in pieces for c in piece if ord(c) >= 0x80 and not unicodedata.category(c).startswith("C")}
+            pieces += literals(text, cpp=not path.endswith(".js"))
+    chars |= {c for piece in pieces for c in piece if ord(c) >= 0x80 and not unicodedata.category(c).startswith("C")}
     return "".join(sorted(chars))
 
 
-def page_faces(root, page):
-    """The (family, weight) of every face a page draws with. A face named where its weight cannot
-    be read counts with both."""
+def page_faces(lessons, page):
+    """The (family, weight) of every face a page draws with: a lesson's are those the list gives
+    it, with the page's own."""
     if page == "index":
         return set(INDEX_FACES)
-    used = set(PAGE_FACES)
-    for path in source_files(root, PAGES[page]):
-        if not path.endswith(".cpp") and not path.endswith(".h"):
-            continue
-        with open(path, encoding="utf-8") as source:
-            for match in FACE_USE.finditer(source.read()):
-                family = FACE_NAMES.get(match.group(1))
-                if not family:
-                    continue
-                bold = match.group(4)
-                weights = [700 if bold == "true" else 400] if match.group(2) else [400, 700]
-                used |= {(family, weight) for weight in weights}
+    lesson = next(lesson for lesson in lessons if lesson["name"] == page)
+    used = set(PAGE_FACES) | {(FACE_NAMES[face["face"]], face["weight"]) for face in lesson["faces"]}
     # A face without a bold of its own is made bold from its regular.
     faces = {(face[0], face[1]) for face in FACES}
     return {(family, weight if (family, weight) in faces else 400) for family, weight in used}
@@ -278,17 +286,18 @@ def write(path, data):
         out.write(data if isinstance(data, bytes) else data.encode("utf-8"))
 
 
-def build(root, out_dir):
-    chars = needed_characters(root)
+def build(root, lessons, out_dir):
+    chars = needed_characters(root, texts=list_texts(lessons))
     version, date = release(root)
     os.makedirs(out_dir, exist_ok=True)
     licences = "under their own licences (LICENSE-arphic.txt, LICENSE-liberation.txt)"
     css = ["/* The lessons' faces, every one with every character of every page (for lesson.html,",
            f"   which opens any lesson): subsets of Debian's fonts made by tools/web/fonts.sh, {licences}. */"]
-    page_chars = {page: needed_characters(root, patterns) for page, patterns in PAGES.items()}
-    faces_of = {page: page_faces(root, page) for page in PAGES}
+    page_sources = pages(lessons)
+    page_chars = {page: needed_characters(root, patterns, texts) for page, (patterns, texts) in page_sources.items()}
+    faces_of = {page: page_faces(lessons, page) for page in page_sources}
     page_css = {page: [f"/* The faces of {page}.html, cut to its characters: subsets of Debian's fonts made by",
-                       f"   tools/web/fonts.sh, {licences}. */"] for page in PAGES}
+                       f"   tools/web/fonts.sh, {licences}. */"] for page in page_sources}
     made = []
     shown_as = {}
     covered = set()
@@ -307,7 +316,7 @@ def build(root, out_dir):
         css += face_rule(shown, weight, data)
         made.append((out_name, family, weight, package_line, copyright_notice, len(data), len(kept)))
         shown_as[out_name] = shown
-        for page in PAGES:
+        for page in page_sources:
             if (family, weight) in faces_of[page]:
                 font = open_face(family, weight, source)
                 rename(font, family, shown)
@@ -348,13 +357,13 @@ def build(root, out_dir):
 
 
 def main(argv):
-    if len(argv) != 3:
-        sys.exit("usage: fonts.py ROOT FONTS_DIR | fonts.py ROOT --chars")
-    root = argv[1]
-    if argv[2] == "--chars":
-        print(needed_characters(root))
+    if len(argv) != 4:
+        sys.exit("usage: fonts.py ROOT LESSONS FONTS_DIR | fonts.py ROOT LESSONS --chars")
+    root, lessons = argv[1], read_lessons(argv[2])
+    if argv[3] == "--chars":
+        print(needed_characters(root, texts=list_texts(lessons)))
     else:
-        build(root, argv[2])
+        build(root, lessons, argv[3])
 
 
 if __name__ == "__main__":

@@ -2,7 +2,7 @@
 # parity.sh BUILD_DIR WEB_DIR: runs driver scripts through the native BUILD_DIR's vecprobe and
 # through nodeprobe on WEB_DIR's WebAssembly module, and requires the same output, the same
 # exit code and the same message (less the driver's name): every *.probe of the work tree on
-# each program, the random scripts PROGRAM.N.script in tools/web/tests and in $VEC_GOLDEN_DIR
+# each program of BUILD_DIR/lessons.json, the random scripts PROGRAM.N.script in tools/web/tests and in $VEC_GOLDEN_DIR
 # (default /work/golden, when it exists), scripts that stop with an error, and bad command lines.
 # png lines are left out, as only the native driver draws; a dump is added at the end of each.
 set -uo pipefail
@@ -10,7 +10,8 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 native="$(cd "$1" && pwd)/tools/vecprobe/vecprobe"
 export WEBPROBE_DIR="$(cd "$2" && pwd)/probe"
 nodeprobe="$root/tools/web/nodeprobe.mjs"
-programs=(vecintro vecadd vecsub veccoord vecscale)
+mapfile -t programs < <("$root/tools/lesson-names.sh" "$1/lessons.json")
+[ "${#programs[@]}" -gt 0 ] || exit 2
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"

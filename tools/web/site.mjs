@@ -1,11 +1,13 @@
 #!/usr/bin/env node
 // site.mjs CORE_JS SITE_DIR: lays out the lesson site in SITE_DIR from the built module CORE_JS
-// and this work tree: the launcher index.html with the lessons of launcher/lessons.cpp and their
-// thumbnails, one page per lesson (and lesson.html?NAME), the runtime, the style sheets, and
-// the programs' pictures as data (each lesson's own in js/pictures-NAME.js, all of them in
-// js/pictures.js for lesson.html), since a page opened from a file may not read the files beside
-// it into a canvas. A lesson's page loads only its own pictures and fonts (fonts/NAME.css).
+// and this work tree: lessons.json, the lesson registry's list as the module gives it (for the
+// tools), the launcher index.html with those lessons in teaching order and their thumbnails, one
+// page per lesson (and lesson.html?NAME), the runtime, the style sheets, and the programs'
+// pictures as data (each lesson's own in js/pictures-NAME.js, all of them in js/pictures.js for
+// lesson.html), since a page opened from a file may not read the files beside it into a canvas.
+// A lesson's page loads only its own pictures and fonts (fonts/NAME.css).
 import fs from 'node:fs';
+import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -16,14 +18,11 @@ const sources = path.join(here, 'site');
 const escapeHtml = (text) => text.replace(/[&<>"]/g,
   (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
 
-// The lessons in teaching order, as the desktop's launcher lists them.
-export function readLessons(text) {
-  const lessons = [];
-  const entry = /\{\s*"(\w+)"\s*,\s*"([^"]*)"\s*,\s*"([^"]*)"\s*\}/g;
-  for (const [, program, title, summary] of text.matchAll(entry)) {
-    lessons.push({ program, title, summary });
-  }
-  return lessons;
+// The lessons in teaching order, as the registry (lessons/lessons.list) compiled into the
+// module lists them: the text of lessons.json.
+export async function moduleLessons(core) {
+  const module = await createRequire(import.meta.url)(path.resolve(core))();
+  return module.ccall('vec_lessons', 'string', [], []);
 }
 
 // Every picture a program draws, under the name the model asks for it by (":/PROGRAM/FILE").
@@ -59,35 +58,37 @@ function picturesScript(pictures) {
 
 function indexPage(template, lessons) {
   const items = lessons.map((lesson, i) => [
-    `<li><a href="${lesson.program}.html">`,
+    `<li><a href="${lesson.name}.html">`,
     `<span class="number">${i + 1}</span>`,
-    `<span class="thumb"><img src="thumbnails/${lesson.program}.png" alt=""></span>`,
+    `<span class="thumb"><img src="thumbnails/${lesson.name}.png" alt=""></span>`,
     `<span class="words"><span class="title">${escapeHtml(lesson.title)}</span>`,
     `<span class="summary">${escapeHtml(lesson.summary)}</span></span></a></li>`,
   ].join(''));
   return template.replace('@LESSONS@', items.join('\n'));
 }
 
-function main([core, site]) {
+async function main([core, site]) {
   if (!core || !site) {
     process.stderr.write('usage: site.mjs CORE_JS SITE_DIR\n');
     process.exitCode = 2;
     return;
   }
-  const lessons = readLessons(fs.readFileSync(path.join(root, 'launcher', 'lessons.cpp'), 'utf8'));
-  if (lessons.length === 0) throw new Error('no lessons found in launcher/lessons.cpp');
+  const list = await moduleLessons(core);
+  const lessons = JSON.parse(list);
+  if (lessons.length === 0) throw new Error(`no lessons in ${core}`);
   for (const dir of ['js', 'css', 'thumbnails', 'icons']) fs.mkdirSync(path.join(site, dir), { recursive: true });
+  fs.writeFileSync(path.join(site, 'lessons.json'), list);
 
   const lessonTemplate = fs.readFileSync(path.join(sources, 'lesson.html'), 'utf8');
   for (const lesson of lessons) {
-    fs.writeFileSync(path.join(site, `${lesson.program}.html`),
-      lessonPage(lessonTemplate, lesson.program, lesson.title));
-    fs.copyFileSync(path.join(root, 'launcher', 'thumbnails', `${lesson.program}.png`),
-      path.join(site, 'thumbnails', `${lesson.program}.png`));
+    fs.writeFileSync(path.join(site, `${lesson.name}.html`),
+      lessonPage(lessonTemplate, lesson.name, lesson.title));
+    fs.copyFileSync(path.join(root, 'launcher', 'thumbnails', `${lesson.name}.png`),
+      path.join(site, 'thumbnails', `${lesson.name}.png`));
   }
   // The desktop's icons, so that a browser's tab shows the lesson's and asks a server for no
   // favicon.ico it does not have.
-  for (const name of ['vectors', ...lessons.map((lesson) => lesson.program)]) {
+  for (const name of ['vectors', ...lessons.map((lesson) => lesson.name)]) {
     fs.copyFileSync(path.join(root, 'packaging', 'icons', `${name}.svg`),
       path.join(site, 'icons', `${name}.svg`));
   }
@@ -96,7 +97,7 @@ function main([core, site]) {
   fs.writeFileSync(path.join(site, 'index.html'),
     indexPage(fs.readFileSync(path.join(sources, 'index.html'), 'utf8'), lessons));
 
-  const programs = lessons.map((lesson) => lesson.program);
+  const programs = lessons.map((lesson) => lesson.name);
   fs.writeFileSync(path.join(site, 'js', 'pictures.js'), picturesScript(pictureTable(programs)));
   for (const program of programs) {
     fs.writeFileSync(path.join(site, 'js', `pictures-${program}.js`),
@@ -110,5 +111,5 @@ function main([core, site]) {
 }
 
 if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {
-  main(process.argv.slice(2));
+  await main(process.argv.slice(2));
 }

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "kit/form.h"
-#include "tools/vecprobe/programs.h"
+#include "lessons/lessons.h"
 #include "tools/vecprobe/script.h"
 
 namespace {
@@ -39,11 +39,10 @@ extern "C" {
 // Opens a program's window and runs its Form_Load: a handle above 0, or 0 for an unknown name.
 EMSCRIPTEN_KEEPALIVE int webprobe_create(const char* program) {
   static int lastHandle = 0;
-  const auto& known = probe::programs();
-  const auto factory = known.find(program);
-  if (factory == known.end()) return 0;
+  const lessons::Lesson* lesson = lessons::find(program);
+  if (!lesson) return 0;
   auto session = std::make_unique<Session>();
-  session->form = factory->second();
+  session->form = lesson->makeForm();
   session->script = std::make_unique<probe::Script>(*session->form, session->out);
   sessions()[++lastHandle] = std::move(session);
   return lastHandle;

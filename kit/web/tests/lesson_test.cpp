@@ -7,10 +7,10 @@
 #include <string>
 
 #include "kit/controls.h"
+#include "kit/dump.h"
 #include "kit/form.h"
 #include "kit/web/lesson.h"
-#include "kit/dump.h"
-#include "tools/vecprobe/programs.h"
+#include "lessons/lessons.h"
 #include "tools/vecprobe/script.h"
 
 namespace {
@@ -18,8 +18,8 @@ namespace {
 using Clock = kitweb::Lesson::Clock;
 
 std::unique_ptr<kitweb::Lesson> open(const std::string& program, Clock clock, double now = 0) {
-  return std::make_unique<kitweb::Lesson>(probe::programs().at(program)(), clock,
-                                          probe::descriptions().at(program), now);
+  const lessons::Lesson& lesson = *lessons::find(program);
+  return std::make_unique<kitweb::Lesson>(lesson.makeForm(), clock, lesson.description, now);
 }
 
 TEST(LessonTest, DescribesTheWindowAtAZoomWithFramesFirstAndItsSurface) {
@@ -38,7 +38,7 @@ TEST(LessonTest, DescribesTheWindowAtAZoomWithFramesFirstAndItsSurface) {
   EXPECT_NE(json.find("\"border\":4"), std::string::npos);
   EXPECT_NE(json.find("\"multiLine\":true"), std::string::npos);
   EXPECT_NE(json.find("\"readOnly\":true"), std::string::npos);
-  EXPECT_NE(json.find(probe::descriptions().at("vecsub")), std::string::npos);
+  EXPECT_NE(json.find(lessons::find("vecsub")->description), std::string::npos);
   EXPECT_EQ(json.find("\"name\":\"Timer"), std::string::npos);  // timers are no elements
 }
 
@@ -83,7 +83,7 @@ TEST(LessonTest, TheVirtualClockRunsAsTheDriversScript) {
   const char* const script =
       "run 20\nclick Command1\nrun 4000\ndown 1 0 800 200\nmove 1 0 700 300\n"
       "click Command2\nrun 4000\ntick Timer1 3\n";
-  auto form = probe::programs().at("vecsub")();
+  auto form = lessons::find("vecsub")->makeForm();
   std::ostringstream printed;
   probe::Script driver(*form, printed);
   std::istringstream lines(script);

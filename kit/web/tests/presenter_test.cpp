@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
-#include "kit/web/lesson.h"
 #include "kit/dump.h"
-#include "tools/vecprobe/programs.h"
+#include "kit/web/lesson.h"
+#include "lessons/lessons.h"
 #include "tools/vecprobe/script.h"
 
 namespace {
@@ -18,13 +18,13 @@ namespace {
 using Clock = kitweb::Lesson::Clock;
 
 std::unique_ptr<kitweb::Lesson> open(const std::string& program, Clock clock, double now = 0) {
-  return std::make_unique<kitweb::Lesson>(probe::programs().at(program)(), clock,
-                                          probe::descriptions().at(program), now);
+  return std::make_unique<kitweb::Lesson>(lessons::find(program)->makeForm(), clock,
+                                          lessons::find(program)->description, now);
 }
 
 // What the driver prints for a script.
 std::string driverDumps(const std::string& program, const std::string& script) {
-  auto form = probe::programs().at(program)();
+  auto form = lessons::find(program)->makeForm();
   std::ostringstream out;
   probe::Script driver(*form, out);
   std::istringstream lines(script);

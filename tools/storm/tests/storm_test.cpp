@@ -6,9 +6,9 @@
 #include <map>
 #include <sstream>
 
+#include "lessons/lessons.h"
 #include "tools/storm/events.h"
 #include "tools/storm/storm.h"
-#include "tools/vecprobe/programs.h"
 #include "tools/vecprobe/script.h"
 #include "vecsub/form1.h"
 
@@ -22,7 +22,7 @@ long stormLength() {
 class Storm : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Storm, HoldsThroughAFixedSeed) {
-  std::unique_ptr<kit::Form> form = probe::programs().at(GetParam())();
+  std::unique_ptr<kit::Form> form = lessons::find(GetParam())->makeForm();
   std::ostringstream ignored;
   probe::Script script(*form, ignored);
   storm::SeededChoices choices(20261207);
@@ -36,7 +36,7 @@ TEST_P(Storm, HoldsThroughAFixedSeed) {
 
 std::vector<std::string> programNames() {
   std::vector<std::string> names;
-  for (const auto& [name, make] : probe::programs()) names.push_back(name);
+  for (const lessons::Lesson& lesson : lessons::all()) names.push_back(lesson.name);
   return names;
 }
 
@@ -65,7 +65,7 @@ TEST(StormChecks, CatchANestedHandlerAndAVariableThatIsNotANumber) {
 }
 
 TEST(StormEvents, AreValidDriverLinesThatReachEveryKindOfEvent) {
-  std::unique_ptr<kit::Form> form = probe::programs().at("vecscale")();
+  std::unique_ptr<kit::Form> form = lessons::find("vecscale")->makeForm();
   std::ostringstream ignored;
   probe::Script script(*form, ignored);
   storm::SeededChoices choices(7);
@@ -80,7 +80,7 @@ TEST(StormEvents, AreValidDriverLinesThatReachEveryKindOfEvent) {
 }
 
 TEST(StormEvents, ARunOutOfBytesEndsTheStorm) {
-  std::unique_ptr<kit::Form> form = probe::programs().at("vecadd")();
+  std::unique_ptr<kit::Form> form = lessons::find("vecadd")->makeForm();
   std::ostringstream ignored;
   probe::Script script(*form, ignored);
   const std::uint8_t bytes[] = {0, 1, 2, 3, 250, 251, 7, 9, 11, 13};

@@ -13,7 +13,7 @@
 #include "kit/controls.h"
 #include "kit/qt/formwindow.h"
 #include "kit/qt/qtlook.h"
-#include "tools/vecprobe/programs.h"
+#include "lessons/lessons.h"
 
 namespace {
 
@@ -65,8 +65,9 @@ QString shownText(const kit::Control& control) {
 
 TEST(Faces, EveryCaptionIsDrawnInItsOwnFaceOrItsStandIn) {
   int checked = 0;
-  for (const auto& [program, make] : probe::programs()) {
-    std::unique_ptr<kit::Form> form = make();
+  for (const lessons::Lesson& lesson : lessons::all()) {
+    const std::string& program = lesson.name;
+    std::unique_ptr<kit::Form> form = lesson.makeForm();
     form->dispatch([&] { form->Form_Load(); });
     kitqt::FormWindow window(*form);
     window.syncWidgets();
@@ -88,7 +89,7 @@ TEST(Faces, EveryCaptionIsDrawnInItsOwnFaceOrItsStandIn) {
 }
 
 TEST(Faces, LatinLettersOfTimesButtonsComeFromTheSerifStandIn) {
-  std::unique_ptr<kit::Form> form = probe::programs().at("vecsub")();
+  std::unique_ptr<kit::Form> form = lessons::find("vecsub")->makeForm();
   kitqt::FormWindow window(*form);
   window.syncWidgets();
   for (const char* name : {"Command1", "Command2"}) {

@@ -10,7 +10,7 @@
 
 #include "kit/form.h"
 #include "kit/json.h"
-#include "tools/vecprobe/programs.h"
+#include "lessons/lessons.h"
 #include "tools/vecprobe/script.h"
 
 namespace {
@@ -19,7 +19,7 @@ namespace {
 class Lesson {
  public:
   explicit Lesson(const std::string& program)
-      : form_(probe::programs().at(program)()), script_(*form_, out_) {}
+      : form_(lessons::find(program)->makeForm()), script_(*form_, out_) {}
   std::string run(const std::string& lines) {
     std::istringstream in(lines);
     script_.run(in);

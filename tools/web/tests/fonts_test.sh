@@ -1,33 +1,37 @@
 #!/usr/bin/env bash
 # fonts_test.sh BUILD_DIR: tools/web/fonts.sh twice gives the same bytes; each subset keeps exactly
 # the needed characters its font has, and together they have all of them and every character the
-# lessons show while BUILD_DIR's vecprobe plays their screenshot scripts; fonts.css names the three
+# lessons of BUILD_DIR/lessons.json show while BUILD_DIR's vecprobe plays their screenshot scripts; fonts.css names the three
 # families with the right files embedded; each lesson's own sheet has what that lesson shows; the
 # licences are beside them.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../../.." && pwd)"
 probe="$(cd "$1" && pwd)/tools/vecprobe/vecprobe"
+lessons="$(cd "$1" && pwd)/lessons.json"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
+mkdir "$work/a" "$work/b"
+cp "$lessons" "$work/a/lessons.json"
+cp "$lessons" "$work/b/lessons.json"
 "$root/tools/web/fonts.sh" "$work/a" >/dev/null
 "$root/tools/web/fonts.sh" "$work/b" >/dev/null
 diff -r "$work/a" "$work/b" >/dev/null || { echo "FAIL: two runs of fonts.sh differ" >&2; exit 1; }
 
 # Every state the screenshot scripts pass through: a dump after each line.
-for program in vecintro vecadd vecsub veccoord vecscale; do
+for program in $("$root/tools/lesson-names.sh" "$lessons"); do
   sed 's/$/\ndump/' "$root/docs/screenshots/$program.probe" | "$probe" "$program" >"$work/$program.dumps"
 done
 
-/usr/bin/python3 - "$root" "$work/a/fonts" "$work"/*.dumps <<'EOF'
+/usr/bin/python3 - "$root" "$lessons" "$work/a/fonts" "$work"/*.dumps <<'EOF'
 import base64, io, json, os, re, sys, unicodedata
-root, fonts_dir, dumps = sys.argv[1], sys.argv[2], sys.argv[3:]
+root, lessons, fonts_dir, dumps = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
 sys.path.insert(0, os.path.join(root, "tools", "web"))
 import fonts
 from fontTools.ttLib import TTFont
 
 failures = []
-needed = set(fonts.needed_characters(root))
+needed = set(fonts.needed_characters(root, texts=fonts.list_texts(fonts.read_lessons(lessons))))
 have = set()
 for family, weight, package, file_name, out_name, _ in fonts.FACES:
     subset = set(map(chr, TTFont(os.path.join(fonts_dir, out_name)).getBestCmap()))

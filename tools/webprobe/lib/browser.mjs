@@ -8,7 +8,20 @@ import { chromium } from 'playwright-core';
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const workTree = path.resolve(here, '..', '..', '..');
 export const defaultSite = path.join(workTree, 'build-web', 'site');
-export const lessons = ['vecintro', 'vecadd', 'vecsub', 'veccoord', 'vecscale'];
+
+// The lessons' names in teaching order, from the list the site was built with (lessons.json in
+// the --site given on the command line, else the default site); none for a site without one.
+function siteLessons(argv = process.argv) {
+  let site = defaultSite;
+  argv.forEach((arg, i) => {
+    if (arg === '--site' && i + 1 < argv.length) site = argv[i + 1];
+    else if (arg.startsWith('--site=')) site = arg.slice('--site='.length);
+  });
+  const list = path.join(site, 'lessons.json');
+  if (!fs.existsSync(list)) return [];
+  return JSON.parse(fs.readFileSync(list, 'utf8')).map((lesson) => lesson.name);
+}
+export const lessons = siteLessons();
 
 export function chromiumPath() {
   return process.env.WEBPROBE_CHROMIUM || '/usr/bin/chromium';
