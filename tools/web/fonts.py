@@ -40,7 +40,8 @@ SOURCES = ["*/form*.cpp", "*/form*.h", "kit/**/*.cpp", "launcher/*.cpp",
 PUNCTUATION = "（）：，。、−"
 
 # A page's sources: every lesson page shows its program's forms through the page's runtime.
-LESSON_PAGE = ["kit/*.cpp", "kit/web/*.cpp", "tools/web/site/lesson.html", "tools/web/site/lesson.js"]
+LESSON_PAGE = ["kit/*.cpp", "kit/web/*.cpp", "tools/web/site/lesson.html",
+               "tools/web/site/lesson/*.js"]
 PAGES = {
     "index": ["launcher/*.cpp", "tools/web/site/index.html"],
     **{program: [f"{program}/form*.cpp", f"{program}/form*.h"] + LESSON_PAGE
