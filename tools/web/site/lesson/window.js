@@ -1,6 +1,6 @@
 // The lesson's window as HTML: the stage, a canvas per drawing area, an element per button,
-// text box and frame (in the kit's tab order, stacked as the kit stacks them), all placed for
-// the current browser window at the zoom the module fits.
+// text box and frame (in the kit's tab order; the style sheet puts frames behind the rest, as the
+// kit stacks them), all placed for the current browser window at the zoom the module fits.
 (function (global) {
   'use strict';
   const parts = global.VectorsPage || (global.VectorsPage = {});
