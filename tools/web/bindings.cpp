@@ -9,10 +9,15 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "kit/controls.h"
 #include "kit/dump.h"
+#include "kit/input.h"
 #include "kit/json.h"
+#include "kit/order.h"
+#include "kit/presenting.h"
 #include "kit/web/lesson.h"
 #include "lessons/lessons.h"
 
@@ -30,9 +35,89 @@ const char* give(std::string text) {
   return returned.c_str();
 }
 
+// Each pace with its label, its neighbours and the corner's note, running and paused.
+std::string speedsJson() {
+  kit::JsonArray out;
+  for (const double speed : kit::kSpeeds) {
+    out.raw(kit::JsonObject()
+                .add("speed", speed)
+                .add("label", kit::speedLabel(speed))
+                .add("slower", kit::nextSpeed(speed, -1))
+                .add("faster", kit::nextSpeed(speed, 1))
+                .add("badge", kit::badgeText(false, speed))
+                .add("pausedBadge", kit::badgeText(true, speed))
+                .str());
+  }
+  return out.str();
+}
+
+std::string drawingJson() {
+  using namespace kitweb;
+  const std::pair<const char*, Op> ops[] = {
+      {"FillRect", kFillRect}, {"Disc", kDisc},       {"Line", kLine}, {"Arc", kArc},
+      {"Text", kText},         {"Picture", kPicture}, {"Mark", kMark}};
+  kit::JsonObject codes, counts;
+  for (const auto& [name, op] : ops) {
+    codes.add(name, static_cast<int>(op));
+    counts.add(std::to_string(op), operandCount(op));
+  }
+  return kit::JsonObject()
+      .raw("opcodes", codes.str())
+      .raw("operandCounts", counts.str())
+      .raw("strokeFlags", kit::JsonObject()
+                              .add("Dotted", static_cast<int>(kDotted))
+                              .add("RoundCap", static_cast<int>(kRoundCap))
+                              .add("Smooth", static_cast<int>(kSmooth))
+                              .str())
+      .str();
+}
+
+// The named keys under the names a browser's KeyboardEvent.key gives them.
+std::string inputJson() {
+  namespace keys = kit::keys;
+  return kit::JsonObject()
+      .raw("buttons", kit::JsonObject()
+                          .add("left", kit::buttons::kLeft)
+                          .add("right", kit::buttons::kRight)
+                          .add("middle", kit::buttons::kMiddle)
+                          .str())
+      .raw("shifts", kit::JsonObject()
+                         .add("shift", kit::shifts::kShift)
+                         .add("control", kit::shifts::kControl)
+                         .add("alt", kit::shifts::kAlt)
+                         .str())
+      .raw("keys", kit::JsonObject()
+                       .add("Backspace", keys::kBackspace)
+                       .add("Tab", keys::kTab)
+                       .add("Enter", keys::kEnter)
+                       .add("Shift", keys::kShift)
+                       .add("Control", keys::kControl)
+                       .add("Alt", keys::kAlt)
+                       .add("Escape", keys::kEscape)
+                       .add("Delete", keys::kDelete)
+                       .str())
+      .str();
+}
+
 }  // namespace
 
 extern "C" {
+
+// The rules the page shares with the desktop, as JSON for it to read once at start-up: the
+// teacher's paces ("speeds"), the drawing commands ("drawing") and the design's input codes
+// ("input"). Needs no lesson.
+EMSCRIPTEN_KEEPALIVE const char* vec_rules() {
+  return give(kit::JsonObject()
+                  .raw("speeds", speedsJson())
+                  .raw("drawing", drawingJson())
+                  .raw("input", inputJson())
+                  .str());
+}
+
+// The design's code of a printable key, by its character's code point.
+EMSCRIPTEN_KEEPALIVE int vec_character_key_code(int codePoint) {
+  return codePoint < 0 ? 0 : kit::characterKeyCode(static_cast<char32_t>(codePoint));
+}
 
 // Opens the lesson `program`: 1, or 0 for a name no lesson has. `test` runs it on its own
 // clock (the page's test hook); otherwise its time starts at `now` on the page's clock.
@@ -54,6 +139,14 @@ EMSCRIPTEN_KEEPALIVE const char* vec_lessons() {
 
 EMSCRIPTEN_KEEPALIVE const char* vec_describe(double zoom) {
   return give(lesson->describe(zoom));
+}
+
+// The names of the window's own controls in the order Tab reaches them, as a JSON array.
+EMSCRIPTEN_KEEPALIVE const char* vec_tab_order() {
+  kit::JsonArray names;
+  for (const kit::WindowControl* control : kit::tabOrder(lesson->form()))
+    names.raw(kit::jsonString(control->name()));
+  return give(names.str());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* vec_fit(double width, double height) {

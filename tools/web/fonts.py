@@ -42,7 +42,8 @@ SOURCES = ["*/form*.cpp", "*/form*.h", "kit/**/*.cpp", "launcher/*.cpp",
 PUNCTUATION = "（）：，。、−"
 
 # A page's sources: every lesson page shows its program's forms through the page's runtime.
-LESSON_PAGE = ["kit/*.cpp", "kit/web/*.cpp", "tools/web/site/lesson.html", "tools/web/site/lesson.js"]
+LESSON_PAGE = ["kit/*.cpp", "kit/web/*.cpp", "tools/web/site/lesson.html",
+               "tools/web/site/lesson/*.js"]
 INDEX_PAGE = ["launcher/*.cpp", "tools/web/site/index.html"]
 # The design's faces as the lesson list names them (kit/style.h), and the source family each is
 # drawn with here.

@@ -104,7 +104,11 @@ async function main([core, site]) {
       picturesScript(pictureTable([program])));
   }
   fs.copyFileSync(core, path.join(site, 'js', 'vectors-core.js'));
-  fs.copyFileSync(path.join(sources, 'lesson.js'), path.join(site, 'js', 'lesson.js'));
+  // The page's own scripts, which lesson.html loads in order.
+  fs.mkdirSync(path.join(site, 'js', 'lesson'), { recursive: true });
+  for (const script of fs.readdirSync(path.join(sources, 'lesson')).filter((f) => f.endsWith('.js'))) {
+    fs.copyFileSync(path.join(sources, 'lesson', script), path.join(site, 'js', 'lesson', script));
+  }
   for (const sheet of ['lesson.css', 'index.css']) {
     fs.copyFileSync(path.join(sources, sheet), path.join(site, 'css', sheet));
   }

@@ -1,7 +1,8 @@
 // The page's pieces that need no browser: key, button and shift codes, the teacher's keys and
 // paces, crisp line ends, the replay of drawing commands on a context, the site's pictures, and
-// (when a build is given in $WEB_DIR or build-web/) the module's lesson list and its calls as the
-// page makes them, for the lessons of the desktop build's lessons.json ($LESSONS_JSON).
+// the module's lesson list and its calls as the page makes them, for the lessons of the desktop
+// build's lessons.json ($LESSONS_JSON). Codes, paces and the replay take the module's rules, so
+// they run when a build is given in $WEB_DIR or build-web/.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
@@ -14,8 +15,19 @@ import { pictureTable } from '../site.mjs';
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.resolve(here, '..', '..', '..');
 const require = createRequire(import.meta.url);
-const page = require('../site/lesson.js');
-const { Op, Flag } = page;
+const scripts = path.join(here, '..', 'site', 'lesson');
+const { readRules, nextSpeed, speedLabel, badgeText } = require(path.join(scripts, 'rules.js'));
+const { inputCodes, presenterKey } = require(path.join(scripts, 'codes.js'));
+const { replayer, snap, renderedPictures } = require(path.join(scripts, 'replay.js'));
+
+// The module as the page calls it, when one has been built, and the rules it hands the page.
+const coreDir = process.env.WEB_DIR ? path.resolve(process.env.WEB_DIR, 'site-core')
+  : path.join(root, 'build-web', 'site-core');
+const corePath = path.join(coreDir, 'vectors-core.js');
+const noBuild = !fs.existsSync(corePath) && 'no web build';
+const rules = noBuild ? null : readRules(await require(corePath)());
+const { opcodes: Op, strokeFlags: Flag } = rules ? rules.drawing : {};
+const page = rules ? { ...replayer(rules.drawing), ...inputCodes(rules.input) } : {};
 
 // A 2D context that writes down what is done to it.
 function recordingContext() {
@@ -42,7 +54,7 @@ function named(calls, name) {
   return calls.filter((call) => call[0] === name);
 }
 
-describe('input codes', () => {
+describe('input codes', { skip: noBuild }, () => {
   test('keys as the design codes them', () => {
     const code = (key) => page.keyCode({ key });
     assert.equal(code('Enter'), 13);
@@ -66,7 +78,7 @@ describe('input codes', () => {
 });
 
 describe('teacher\'s controls', () => {
-  const key = (name, extra = {}) => page.presenterKey({ key: name, shiftKey: false, ctrlKey: false,
+  const key = (name, extra = {}) => presenterKey({ key: name, shiftKey: false, ctrlKey: false,
     altKey: false, metaKey: false, isComposing: false, ...extra });
 
   test('the desktop\'s keys, and a presenter\'s clicker', () => {
@@ -92,27 +104,27 @@ describe('teacher\'s controls', () => {
     assert.equal(key('F9', { isComposing: true }), null);  // an input method's own use
   });
 
-  test('paces go a step at a time and stop at either end', () => {
-    assert.deepEqual(page.speeds.map((speed) => page.nextSpeed(speed, -1)), [0.25, 0.25, 0.5, 1]);
-    assert.deepEqual(page.speeds.map((speed) => page.nextSpeed(speed, 1)), [0.5, 1, 2, 2]);
-    assert.deepEqual(page.speeds.map(page.speedText), ['×¼', '×½', '×1', '×2']);
-  });
-
-  test('the badge says only what differs from the lesson as designed', () => {
-    assert.equal(page.badgeText(false, 1), '');
-    assert.equal(page.badgeText(true, 1), '已暂停');
-    assert.equal(page.badgeText(false, 0.25), '×¼');
-    assert.equal(page.badgeText(true, 2), '已暂停 ×2');
+  // The module's table read the right way round: slower, faster, label and badge per pace.
+  test('paces go a step at a time and stop at either end, with the badge', { skip: noBuild }, () => {
+    const speeds = rules.speeds.map((entry) => entry.speed);
+    assert.deepEqual(speeds.map((speed) => nextSpeed(rules, speed, -1)), [0.25, 0.25, 0.5, 1]);
+    assert.deepEqual(speeds.map((speed) => nextSpeed(rules, speed, 1)), [0.5, 1, 2, 2]);
+    assert.equal(nextSpeed(rules, 3, 1), 3);
+    assert.deepEqual(speeds.map((speed) => speedLabel(rules, speed)), ['×¼', '×½', '×1', '×2']);
+    assert.equal(badgeText(rules, false, 1), '');
+    assert.equal(badgeText(rules, true, 1), '已暂停');
+    assert.equal(badgeText(rules, false, 0.25), '×¼');
+    assert.equal(badgeText(rules, true, 2), '已暂停 ×2');
   });
 });
 
-describe('replay', () => {
+describe('replay', { skip: noBuild }, () => {
   const env = (extra = {}) => ({ dpr: 1, image: () => null, ...extra });
 
   test('crisp lines cover whole device pixels, smooth ones stay where they are', () => {
-    assert.equal(page.snap(10.2, 1, 1), 10.5);
-    assert.equal(page.snap(10.2, 2, 1), 10);  // two device pixels wide: on a pixel edge
-    assert.equal(page.snap(10.3, 3, 1), 10.5);  // three device pixels: a middle one centred
+    assert.equal(snap(10.2, 1, 1), 10.5);
+    assert.equal(snap(10.2, 2, 1), 10);  // two device pixels wide: on a pixel edge
+    assert.equal(snap(10.3, 3, 1), 10.5);  // three device pixels: a middle one centred
     const ctx = recordingContext();
     page.replay(ctx, [Op.Line, 1.2, 2.2, 30.4, 2.2, 0xff0000, 1, 0,
       Op.Line, 1.2, 2.2, 30.4, 2.2, 0xff0000, 1, Flag.Smooth], [], env());
@@ -176,7 +188,7 @@ describe('replay', () => {
   test('a picture at another size is drawn afresh once per size and then copied', () => {
     const artwork = { naturalWidth: 80, naturalHeight: 61 };
     const made = [];
-    const rendered = page.renderedPictures((width, height) => {
+    const rendered = renderedPictures((width, height) => {
       const canvas = { width, height, ctx: recordingContext() };
       canvas.getContext = () => canvas.ctx;
       made.push(canvas);
@@ -245,11 +257,7 @@ describe('site', { skip: listed.length === 0 && 'no lessons.json' }, () => {
 });
 
 // The module as the page calls it, when one has been built.
-const coreDir = process.env.WEB_DIR ? path.resolve(process.env.WEB_DIR, 'site-core')
-  : path.join(root, 'build-web', 'site-core');
-const corePath = path.join(coreDir, 'vectors-core.js');
-describe('module', { skip: (!fs.existsSync(corePath) && 'no web build') ||
-    (listed.length === 0 && 'no lessons.json') }, () => {
+describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json') }, () => {
   const lessons = names;
 
   test('the module lists the lessons the desktop build does', async () => {
@@ -279,6 +287,9 @@ describe('module', { skip: (!fs.existsSync(corePath) && 'no web build') ||
         assert.equal(control.rect.length, 4);
         assert.ok(control.px > 0 && control.font.includes(`${control.px}px`));
       }
+      // Tab reaches every control once.
+      const tabOrder = JSON.parse(call('vec_tab_order', 'string', [], []));
+      assert.deepEqual([...tabOrder].sort(), window.controls.map((c) => c.name).sort());
       const state = JSON.parse(call('vec_state', 'string', ['number'], [fit.zoom]));
       assert.deepEqual(Object.keys(state.controls), window.controls.map((c) => c.name));
       // The same state again is handed over as "": the page keeps what it has.

@@ -1,0 +1,49 @@
+// What the pupil's and the teacher's presses mean: browser events as the design's button, shift
+// and key codes (from the module's rules), and the keys the teacher's controls take for
+// themselves. No page needed: the Node tests run these.
+(function (global) {
+  'use strict';
+  const parts = global.VectorsPage || (global.VectorsPage = {});
+
+  // The design's codes of browser events, from the module's `input` rules.
+  function inputCodes(input) {
+    const { buttons, shifts, keys, characterCode } = input;
+    // A pointer's `button`: 0 the main (left) one, 1 the middle one, 2 the right one.
+    const pointerButtons = { 0: buttons.left, 1: buttons.middle, 2: buttons.right };
+    const designButtons = buttons.left | buttons.right | buttons.middle;
+    return {
+      buttonCode: (button) => pointerButtons[button] || 0,
+      // The buttons held during a move: a pointer's `buttons` already uses the design's bits.
+      heldCode: (held) => held & designButtons,
+      shiftCode: (event) => (event.shiftKey ? shifts.shift : 0) |
+        (event.ctrlKey ? shifts.control : 0) | (event.altKey ? shifts.alt : 0),
+      // The design's named keys (Enter …) by a browser's key names, a single character as the
+      // design codes it, anything else 0.
+      keyCode(event) {
+        if (Object.prototype.hasOwnProperty.call(keys, event.key)) return keys[event.key];
+        if (typeof event.key !== 'string' || [...event.key].length !== 1) return 0;
+        return characterCode(event.key.codePointAt(0));
+      },
+    };
+  }
+
+  // What a key asks of the teacher's controls ('pause', 'step', 'slower', 'faster', 'bar'), or
+  // null for a key that stays the lesson's or the browser's. Only keys no lesson and no text box
+  // uses: F8 (or Pause), F9 (or Page Down, a presenter's clicker), Shift+F8, Shift+F9, F4.
+  function presenterKey(event) {
+    if (event.isComposing || event.ctrlKey || event.altKey || event.metaKey) return null;
+    const shift = event.shiftKey;
+    switch (event.key) {
+      case 'F8': return shift ? 'slower' : 'pause';
+      case 'F9': return shift ? 'faster' : 'step';
+      case 'Pause': return shift ? null : 'pause';
+      case 'PageDown': return shift ? null : 'step';
+      case 'F4': return shift ? null : 'bar';
+      default: return null;
+    }
+  }
+
+  const shared = { inputCodes, presenterKey };
+  Object.assign(parts, shared);
+  if (typeof module === 'object' && module.exports) module.exports = shared;
+})(typeof window !== 'undefined' ? window : globalThis);
