@@ -280,7 +280,7 @@ if (parts.has('memory')) {
     const buttons = await page.evaluate((names) => names.filter((n) => document.getElementById(n)?.tagName === 'BUTTON'), named('captioned'));
     const started = Date.now();
     process.stderr.write(`storm of ${events} events on ${program}…\n`);
-    await storm(page, cdp, { events, seed: 7, batch: 50, buttons, boxes: named('textbox'), onDump: () => page.evaluate(() => window.vectorsTest.dump([])) });
+    await storm(page, cdp, { events, seed: 7, batch: 50, buttons, boxes: named('textbox'), onDump: () => page.evaluate(() => window.vectorsTest.line('dump').out) });
     const took = (Date.now() - started) / 1000;
     const after = await memory();
     await context.close();

@@ -91,15 +91,19 @@ std::string controlJson(const kit::WindowControl& control, double zoom) {
 
 Lesson::Lesson(std::unique_ptr<kit::Form> form, Clock clock, std::string description, double now)
     : form_(std::move(form)),
-      clock_(clock),
       description_(std::move(description)),
       designWidth_(form_->Width),
       designHeight_(form_->Height),
-      session_(*form_, clock == Clock::Real ? kit::Session::Lateness::SkipMissed
-                                            : kit::Session::Lateness::DeliverAll) {
-  session_.load();
-  session_.start(clock_ == Clock::Real ? now : 0);
-  if (clock_ == Clock::Virtual) answerBoxes();
+      runner_(clock == Clock::Virtual ? std::make_unique<kit::script::Runner>(*form_, printed_)
+                                      : nullptr),
+      own_(clock == Clock::Real
+               ? std::make_unique<kit::Session>(*form_, kit::Session::Lateness::SkipMissed)
+               : nullptr),
+      session_(runner_ ? runner_->session() : *own_) {
+  if (own_) {
+    own_->load();
+    own_->start(now);
+  }
 }
 
 std::string Lesson::describe(double zoom) const {
@@ -156,19 +160,13 @@ std::string Lesson::state(double zoom) const {
 }
 
 double Lesson::timeOf(double now) {
-  return clock_ == Clock::Virtual ? wall_ : now;
-}
-
-void Lesson::answerBoxes() {
-  session_.takeBoxes(wall_);  // answered with OK at once
-  session_.release(wall_);
+  return runner_ ? runner_->now() : now;
 }
 
 bool Lesson::deliver(const std::function<void()>& handler, double now) {
+  if (runner_) return runner_->deliver(handler);
   if (!handler) return false;
-  const bool ran = session_.deliver(handler, timeOf(now));
-  if (clock_ == Clock::Virtual) answerBoxes();
-  return ran;
+  return session_.deliver(handler, now);
 }
 
 bool Lesson::mouse(const std::string& canvas, bool down, int button, int shift, double x, double y,
@@ -213,11 +211,11 @@ bool Lesson::key(const std::string& name, int code, double now) {
 }
 
 void Lesson::advance(double now) {
-  if (clock_ == Clock::Real) session_.advance(now);
+  if (!runner_) session_.advance(now);
 }
 
 std::optional<double> Lesson::nextDue() {
-  if (clock_ == Clock::Virtual) return std::nullopt;
+  if (runner_) return std::nullopt;
   return session_.nextDue();
 }
 
@@ -227,22 +225,6 @@ std::vector<std::string> Lesson::takeBoxes(double now) {
 
 void Lesson::release(double now) {
   session_.release(timeOf(now));
-}
-
-bool Lesson::run(double ms) {
-  if (clock_ != Clock::Virtual || !std::isfinite(ms) || ms < 0) return false;
-  wall_ += ms;
-  session_.advance(wall_);
-  answerBoxes();
-  return true;
-}
-
-bool Lesson::tick(const std::string& name, long count) {
-  kit::Control* control = form_->find(name);
-  if (!control || control->kind() != kit::Kind::Timer) return false;
-  auto* timer = static_cast<kit::Timer*>(control);
-  for (long i = 0; i < count && timer->Enabled(); ++i) deliver(timer->onTick, 0);
-  return true;
 }
 
 void Lesson::pause(double now) {
@@ -255,7 +237,7 @@ void Lesson::resume(double now) {
 
 bool Lesson::step() {
   const bool stepped = session_.step();
-  if (clock_ == Clock::Virtual) answerBoxes();
+  if (runner_) runner_->answerBoxes();
   return stepped;
 }
 

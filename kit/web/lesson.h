@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include <sstream>
+
 #include "kit/form.h"
+#include "kit/scriptrunner.h"
 #include "kit/session.h"
 #include "recorder.h"
 
@@ -18,9 +21,8 @@ namespace kitweb {
 class Lesson {
  public:
   // Real: the page's clock (wall milliseconds); ticks a busy page missed are skipped. Virtual:
-  // a clock of its own, moved only by run() (the lesson's time with it, but for pauses and
-  // speed); every due tick is delivered and message boxes are answered at once, as the driver
-  // does.
+  // the desktop driver's clock and runner (the test hook's scripts move it, kit/web/hookline.h);
+  // every due tick is delivered and message boxes are answered at once.
   enum class Clock { Real, Virtual };
 
   // Runs Form_Load; the lesson's time starts at `now` (real) or 0 (virtual).
@@ -30,6 +32,8 @@ class Lesson {
 
   kit::Form& form() { return *form_; }
   kit::Session& session() { return session_; }
+  // The driver's runner of the virtual clock; null on the page's clock.
+  kit::script::Runner* runner() { return runner_.get(); }
 
   // The window at a zoom as JSON: caption, designed and current size, colours, the frames,
   // buttons and text boxes in the order they stack (frames behind), and the drawing areas.
@@ -60,12 +64,6 @@ class Lesson {
   std::vector<std::string> takeBoxes(double now);
   void release(double now);
 
-  // Virtual clock: moves it on by `ms`, delivering every due tick (false for a stretch that is
-  // not a finite, non-negative number), and delivers up to `count` ticks of a timer, stopping
-  // once it is off (false for no such timer).
-  bool run(double ms);
-  bool tick(const std::string& timer, long count);
-
   // The teacher's control of the lesson's time, as the driver's pause, resume, step and speed
   // commands; `now` is the page's clock (ignored on the virtual one). A step only steps while
   // paused; a speed other than 0.25, 0.5, 1 or 2 is refused (false).
@@ -89,15 +87,15 @@ class Lesson {
  private:
   double timeOf(double now);
   bool deliver(const std::function<void()>& handler, double now);
-  void answerBoxes();
 
   std::unique_ptr<kit::Form> form_;
-  Clock clock_;
   std::string description_;
   double designWidth_, designHeight_;  // twips, before Form_Load
-  kit::Session session_;
-  // The virtual clock as the driver keeps it: the lesson's time but for pauses and speed.
-  double wall_ = 0;
+  std::ostringstream printed_;         // the runner's dumps, which the test hook takes itself
+  // The virtual clock is the desktop driver's own; the page's clock has a session of its own.
+  std::unique_ptr<kit::script::Runner> runner_;
+  std::unique_ptr<kit::Session> own_;
+  kit::Session& session_;
   CommandBuffer buffer_{1.0};
 };
 

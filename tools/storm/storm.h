@@ -11,8 +11,12 @@
 namespace kit {
 class Form;
 }
+namespace kit::script {
+class Runner;
+}
+
 namespace probe {
-class Script;
+using Script = kit::script::Runner;
 }
 
 namespace storm {

@@ -2,7 +2,6 @@
 // one lesson; texts come back as UTF-8 kept alive until the next call that returns one.
 #include <emscripten.h>
 
-#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -13,18 +12,19 @@
 #include <vector>
 
 #include "kit/controls.h"
-#include "kit/dump.h"
 #include "kit/input.h"
 #include "kit/json.h"
 #include "kit/order.h"
 #include "kit/presenting.h"
+#include "kit/script.h"
+#include "kit/web/hookline.h"
 #include "kit/web/lesson.h"
 #include "lessons/lessons.h"
 
 namespace {
 
 std::unique_ptr<kitweb::Lesson> lesson;
-std::string returned, paintStrings, lastError;
+std::string returned, paintStrings;
 // What vec_state and vec_paint_strings last handed over (the latter per area): an animation's
 // frame mostly changes neither, and then hands over "" instead of the same text again.
 std::string lastState;
@@ -205,14 +205,6 @@ EMSCRIPTEN_KEEPALIVE void vec_release(double now) {
   lesson->release(now);
 }
 
-EMSCRIPTEN_KEEPALIVE int vec_run(double ms) {
-  return lesson->run(ms);
-}
-
-EMSCRIPTEN_KEEPALIVE int vec_tick(const char* name, int count) {
-  return lesson->tick(name, count);
-}
-
 // The teacher's pause, step and pace (the page's keys and bar, and the test hook).
 EMSCRIPTEN_KEEPALIVE void vec_pause(double now) {
   lesson->pause(now);
@@ -277,30 +269,17 @@ EMSCRIPTEN_KEEPALIVE const char* vec_to_pixels(const char* canvas, double x, dou
   return give(kit::JsonArray().raw(kit::jsonNumber(pixel->x)).raw(kit::jsonNumber(pixel->y)).str());
 }
 
-// The driver's state dump of the controls named (blank-separated; none for all). On an unknown
-// name, 0 and the reason in vec_error.
-EMSCRIPTEN_KEEPALIVE const char* vec_dump(const char* names) {
-  // Split by hand: a string stream would pull the whole of iostreams' locale machinery into
-  // the module, a fifth of its size.
-  std::vector<std::string> wanted;
-  const std::string_view text(names);
-  for (std::size_t at = 0; at < text.size();) {
-    const auto start = text.find_first_not_of(" \t\n", at);
-    if (start == std::string_view::npos) break;
-    const auto end = std::min(text.size(), text.find_first_of(" \t\n", start));
-    wanted.emplace_back(text.substr(start, end - start));
-    at = end;
-  }
-  try {
-    return give(kit::dumpState(lesson->form(), wanted));
-  } catch (const std::invalid_argument& error) {
-    lastError = error.what();
-    return nullptr;
-  }
+// One line of a driver's script, as the test hook takes it (kit/web/hookline.h): the line's
+// bytes in, the answer as JSON out.
+EMSCRIPTEN_KEEPALIVE const char* vec_script(const char* line, int length) {
+  return give(kitweb::hookLine(*lesson, std::string_view(line, static_cast<std::size_t>(length))));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* vec_error() {
-  return lastError.c_str();
+// The same line read against the names of a page that is no lesson ("KIND NAME" lines, as
+// kit::script::Names has them): the browser driver's stand-in page reads its scripts so.
+EMSCRIPTEN_KEEPALIVE const char* vec_parse(const char* line, int length, const char* names) {
+  return give(kitweb::readLine(kit::script::Names::fromText(names),
+                               std::string_view(line, static_cast<std::size_t>(length))));
 }
 
 }  // extern "C"

@@ -9,9 +9,10 @@
 #include "kit/controls.h"
 #include "kit/dump.h"
 #include "kit/form.h"
+#include "kit/json.h"
+#include "kit/web/hookline.h"
 #include "kit/web/lesson.h"
 #include "lessons/lessons.h"
-#include "tools/vecprobe/script.h"
 
 namespace {
 
@@ -70,35 +71,69 @@ TEST(LessonTest, UnknownNamesAndKindsAreRefused) {
   EXPECT_FALSE(lesson->type("Command1", "1", 0));
   EXPECT_FALSE(lesson->key("Frame1", 13, 0));
   EXPECT_FALSE(lesson->mouse("NoSuchArea", true, 1, 0, 10, 10, 1.0, 0));
-  EXPECT_FALSE(lesson->tick("Command1", 1));
-  EXPECT_FALSE(lesson->run(-1));
-  EXPECT_FALSE(lesson->run(std::numeric_limits<double>::infinity()));
   EXPECT_EQ(lesson->fingerprint("NoSuchArea"), 0u);
   EXPECT_FALSE(lesson->toPixels("NoSuchArea", 0, 0, 1.0));
 }
 
-// The same steps through the page's lesson on its virtual clock and through the driver's
-// script give the same dump: the page's test hook behaves as vecprobe does.
-TEST(LessonTest, TheVirtualClockRunsAsTheDriversScript) {
-  const char* const script =
-      "run 20\nclick Command1\nrun 4000\ndown 1 0 800 200\nmove 1 0 700 300\n"
-      "click Command2\nrun 4000\ntick Timer1 3\n";
-  auto form = lessons::find("vecsub")->makeForm();
-  std::ostringstream printed;
-  probe::Script driver(*form, printed);
-  std::istringstream lines(script);
-  driver.run(lines);
-
+// The test hook's lines: the clock and dumps carried out by the driver's runner, the pupil's
+// input handed back untouched for the browser to give, and every text one character a byte.
+TEST(LessonTest, TheTestHookRunsTheClockAndHandsBackTheInput) {
   auto lesson = open("vecsub", Clock::Virtual);
-  EXPECT_TRUE(lesson->run(20));
-  EXPECT_TRUE(lesson->click("Command1", 12345));  // the page's own time is not the lesson's
-  EXPECT_TRUE(lesson->run(4000));
-  EXPECT_TRUE(lesson->mouseAt("Picture1", true, 1, 0, 800, 200, 0));
-  EXPECT_TRUE(lesson->mouseAt("Picture1", false, 1, 0, 700, 300, 0));
-  EXPECT_TRUE(lesson->click("Command2", 0));
-  EXPECT_TRUE(lesson->run(4000));
-  EXPECT_TRUE(lesson->tick("Timer1", 3));
-  EXPECT_EQ(kit::dumpState(lesson->form(), {}), kit::dumpState(*form, {}));
+  EXPECT_EQ(kitweb::hookLine(*lesson, "run 20"), R"({"command":"run","ms":20,"ran":true})");
+  const std::string before = kit::dumpState(lesson->form(), {});
+  EXPECT_EQ(kitweb::hookLine(*lesson, "click Command1"),
+            R"({"command":"click","name":"Command1"})");
+  EXPECT_EQ(kitweb::hookLine(*lesson, "down 1 0 0.1 -2"),
+            R"({"command":"down","button":1,"shift":0,"x":0.10000000149011612,"y":-2})");
+  EXPECT_EQ(kit::dumpState(lesson->form(), {}), before);
+  EXPECT_EQ(kitweb::hookLine(*lesson, "  # a comment"), R"({"command":null})");
+  EXPECT_EQ(kitweb::hookLine(*lesson, "dump Line1"),
+            kit::JsonObject()
+                .add("command", "dump")
+                .add("out", kit::dumpState(lesson->form(), {"Line1"}))
+                .str());
+  EXPECT_EQ(kitweb::hookLine(*lesson, "type Text1 \xe4\"\x01"),
+            R"({"command":"type","name":"Text1","text":"\u00e4\u0022\u0001"})");
+  EXPECT_EQ(kitweb::hookLine(*lesson, "frob\xffnicate"),
+            R"({"error":"unknown command: frob\u00ffnicate"})");
+  EXPECT_EQ(kitweb::hookLine(*open("vecsub", Clock::Real), "run 20"),
+            R"({"error":"not a test page"})");
+}
+
+TEST(LessonTest, RefusesPacesATeacherCannotChoose) {
+  auto lesson = open("vecsub", Clock::Virtual);
+  for (double speed : {3.0, 0.0, -1.0, 0.3, std::nan("")}) {
+    EXPECT_FALSE(lesson->setSpeed(speed, 0)) << speed;
+    EXPECT_EQ(lesson->speed(), 1);
+  }
+  EXPECT_TRUE(lesson->setSpeed(0.25, 0));
+  EXPECT_EQ(lesson->speed(), 0.25);
+}
+
+TEST(LessonTest, OnThePagesClockAPauseStopsTheFramesUntilResumed) {
+  auto lesson = open("vecsub", Clock::Real, 1000);
+  lesson->advance(1100);
+  ASSERT_TRUE(lesson->click("Command1", 1100));
+  const auto due = lesson->nextDue();
+  ASSERT_TRUE(due);
+  lesson->pause(1105);
+  EXPECT_TRUE(lesson->paused());
+  EXPECT_FALSE(lesson->nextDue());  // no frame is asked for while paused
+  lesson->resume(4105);
+  ASSERT_TRUE(lesson->nextDue());
+  EXPECT_DOUBLE_EQ(*lesson->nextDue(), *due + 3000);  // the paused 3 s do not count
+
+  // Half the pace: what was left until the next tick takes twice as long.
+  EXPECT_TRUE(lesson->setSpeed(0.5, 4105));
+  EXPECT_DOUBLE_EQ(*lesson->nextDue(), 4105 + 2 * (*due + 3000 - 4105));
+
+  // A step while paused delivers one tick and stays paused.
+  lesson->pause(4106);
+  const std::string before = kit::dumpState(lesson->form(), {});
+  EXPECT_TRUE(lesson->step());
+  EXPECT_TRUE(lesson->paused());
+  EXPECT_FALSE(lesson->nextDue());
+  EXPECT_NE(kit::dumpState(lesson->form(), {}), before);
 }
 
 // A form with one surface in the lessons' coordinate units that notes where it was pressed.
@@ -177,7 +212,7 @@ TEST(LessonTest, PaintsTheBackgroundFirstAndSeesEveryChange) {
 
   EXPECT_EQ(lesson->fingerprint("Picture1"), before);
   lesson->click("Command1", 0);
-  lesson->run(4000);
+  kitweb::hookLine(*lesson, "run 4000");
   EXPECT_NE(lesson->fingerprint("Picture1"), before);
 
   // The window's own canvas: the form's colour, and vecintro's result lines once written.
@@ -185,7 +220,7 @@ TEST(LessonTest, PaintsTheBackgroundFirstAndSeesEveryChange) {
   const std::size_t empty = intro->fingerprint("Form");
   EXPECT_EQ(intro->paint("Form", 1.0, 639, 209).numbers().size(), 6u);
   intro->click("Command1", 0);
-  intro->run(10000);
+  kitweb::hookLine(*intro, "run 10000");
   EXPECT_NE(intro->fingerprint("Form"), empty);
   EXPECT_GT(intro->paint("Form", 1.0, 639, 229).strings().size(), 0u);
 }

@@ -256,6 +256,12 @@ describe('site', { skip: listed.length === 0 && 'no lessons.json' }, () => {
   });
 });
 
+// A line of a driver's script through the module, as the test hook gives it.
+function scriptLine(core, line) {
+  const bytes = Buffer.from(line, 'latin1');
+  return JSON.parse(core.ccall('vec_script', 'string', ['array', 'number'], [bytes, bytes.length]));
+}
+
 // The module as the page calls it, when one has been built.
 describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json') }, () => {
   const lessons = names;
@@ -276,7 +282,7 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
       const core = await require(corePath)();
       const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
       assert.equal(call('vec_open', 'number', ['string', 'number', 'number'], [program, 1, 0]), 1);
-      call('vec_run', 'number', ['number'], [3000]);
+      scriptLine(core, 'run 3000');
       const fit = JSON.parse(call('vec_fit', 'string', ['number', 'number'], [1280, 800]));
       assert.ok(fit.zoom > 1 && fit.left >= 0 && fit.top >= 0);
       const window = JSON.parse(call('vec_describe', 'string', ['number'], [fit.zoom]));
@@ -312,9 +318,9 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
       // A lesson opened afresh hands its state over again.
       assert.equal(call('vec_open', 'number', ['string', 'number', 'number'], [program, 1, 0]), 1);
       assert.notEqual(call('vec_state', 'string', ['number'], [fit.zoom]), '');
-      assert.match(core.UTF8ToString(call('vec_dump', 'number', ['string'], [''])), /^\{.*\}$/);
-      assert.equal(call('vec_dump', 'number', ['string'], ['NoSuchControl']), 0);
-      assert.equal(call('vec_error', 'string', [], []), 'unknown control: NoSuchControl');
+      assert.match(scriptLine(core, 'dump').out, /^\{.*\}$/);
+      assert.deepEqual(scriptLine(core, 'dump NoSuchControl'),
+        { error: 'unknown control: NoSuchControl' });
     });
   }
 
@@ -322,29 +328,29 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
   test('pause, step and pace on the test clock', async () => {
     const core = await require(corePath)();
     const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
-    const dump = () => core.UTF8ToString(call('vec_dump', 'number', ['string'], ['']));
+    const dump = () => scriptLine(core, 'dump').out;
     const open = () => call('vec_open', 'number', ['string', 'number', 'number'], ['vecsub', 1, 0]);
     open();
     call('vec_click', 'number', ['string', 'number'], ['Command1', 0]);
-    call('vec_run', 'number', ['number'], [1500]);
+    scriptLine(core, 'run 1500');
     const straight = dump();
 
     open();
     call('vec_click', 'number', ['string', 'number'], ['Command1', 0]);
     assert.equal(call('vec_step', 'number', [], []), 0);  // only while paused
-    call('vec_run', 'number', ['number'], [500]);
+    scriptLine(core, 'run 500');
     call('vec_pause', null, ['number'], [123456]);  // the page's clock is not the test's
     assert.equal(call('vec_paused', 'number', [], []), 1);
-    call('vec_run', 'number', ['number'], [5000]);
+    scriptLine(core, 'run 5000');
     call('vec_resume', null, ['number'], [0]);
     assert.equal(call('vec_paused', 'number', [], []), 0);
     assert.equal(call('vec_set_speed', 'number', ['number', 'number'], [3, 0]), 0);
     assert.equal(call('vec_set_speed', 'number', ['number', 'number'], [0.5, 0]), 1);
     assert.equal(call('vec_speed', 'number', [], []), 0.5);
     // The second still to run takes two at half pace.
-    call('vec_run', 'number', ['number'], [1998]);
+    scriptLine(core, 'run 1998');
     assert.notEqual(dump(), straight);
-    call('vec_run', 'number', ['number'], [2]);
+    scriptLine(core, 'run 2');
     assert.equal(dump(), straight);
 
     call('vec_pause', null, ['number'], [0]);

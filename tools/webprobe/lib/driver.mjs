@@ -1,34 +1,17 @@
-// Runs driver scripts on a lesson page opened in test mode: presses, moves, clicks, typing and
-// keys as real browser input over the DevTools protocol, the clock and the dump through the
-// page's hook (docs/web.md). Control names are checked against the page's own dump and
-// elements, so a script stops where vecprobe stops, with the same message.
+// Runs driver scripts on a lesson page opened in test mode. The page's test hook reads each line
+// with the lesson's own reader (the one vecprobe has) and carries out the clock, the teacher's
+// controls and the dump; what it hands back as the pupil's input (presses, moves, clicks, typing,
+// keys) this gives as real browser input over the DevTools protocol, and pictures as
+// screenshots. So a script stops where vecprobe stops, with the same message (docs/web.md).
 import fs from 'node:fs';
 import { lessonRect, painted } from './browser.mjs';
-import {
-  ScriptError,
-  Words,
-  number,
-  wholeNumber,
-  coordinate,
-  toStringF,
-  typeOperands,
-  utf8,
-} from './script.mjs';
+import { ScriptError, utf8 } from './script.mjs';
 
 // The protocol's modifier bits: Alt 1, Ctrl 2, Meta 4, Shift 8.
 const modifiersOf = (shift) => (shift & 1 ? 8 : 0) | (shift & 2 ? 2 : 0) | (shift & 4 ? 1 : 0);
 // The button a press is made with: the lowest of left 1, right 2, middle 4.
 const pressedButton = (buttons) =>
   buttons & 1 ? 'left' : buttons & 2 ? 'right' : buttons & 4 ? 'middle' : 'none';
-
-// What each kind of control shows in the dump, which is all the page says of its kind.
-function kindOf(properties) {
-  if ('Text' in properties) return 'textbox';
-  if ('Interval' in properties) return 'timer';
-  if ('X1' in properties) return 'line';
-  if ('Caption' in properties && !('Left' in properties)) return 'captioned'; // button or frame
-  return 'other';
-}
 
 // The raw JSON texts of the strings in a dump's "messages" array.
 function messageTexts(dump) {
@@ -76,18 +59,20 @@ export class Driver {
     this.held = null; // the buttons a `down` pressed and no command has let go of yet
     this.skipped = []; // {line, reason} of input no pupil could give, left out
     this.lineNumber = 0;
-    this.controls = new Map();
     this.pending = []; // messages taken by the first look at the page, for the next dump
   }
 
-  // Learns the controls and their kinds from one whole dump.
+  // A first look at the page: the messages its start showed wait for the first dump.
   async start() {
-    const text = await this.hook((names) => window.vectorsTest.dump(names), []);
-    for (const [name, properties] of Object.entries(JSON.parse(text))) {
-      if (['form', 'vars', 'messages', 'drawing'].includes(name)) continue;
-      this.controls.set(name, kindOf(properties));
-    }
-    this.pending = messageTexts(text).items;
+    this.pending = messageTexts((await this.line('dump')).out).items;
+  }
+
+  // One line through the page's hook; the line and the texts of the answer hold one character
+  // a byte.
+  async line(text) {
+    const answer = await this.hook((line) => window.vectorsTest.line(line), text);
+    if (answer.error !== undefined) throw new ScriptError(answer.error);
+    return answer;
   }
 
   async hook(fn, arg) {
@@ -104,56 +89,25 @@ export class Driver {
     }, name);
   }
 
-  async runLine(line) {
-    const words = new Words(line);
-    const command = words.next();
-    if (command === undefined || command[0] === '#') return;
-    switch (command) {
+  async runLine(text) {
+    const command = await this.line(text);
+    switch (command.command) {
       case 'down':
-      case 'move': {
-        const button = wholeNumber(words.next(), 'button');
-        const shift = wholeNumber(words.next(), 'shift');
-        const x = coordinate(words, 'x');
-        const y = coordinate(words, 'y');
-        return command === 'down' ? this.down(button, shift, x, y) : this.move(button, shift, x, y);
-      }
+        return this.down(command.button, command.shift, command.x, command.y);
+      case 'move':
+        return this.move(command.button, command.shift, command.x, command.y);
       case 'click':
-        return this.click(words.next() ?? '');
+        return this.click(command.name);
       case 'type':
-        return this.type(typeOperands(line));
+        return this.type(command);
       case 'key':
-        return this.key(words);
-      case 'tick':
-        return this.tick(words);
-      case 'run': {
-        const ms = number(words, 'milliseconds');
-        // An endless or undefined stretch of time would hang the clock or leave it unusable.
-        if (!Number.isFinite(ms) || ms < 0)
-          throw new ScriptError(`not a stretch of time: ${toStringF(ms, words.last)}`);
-        return this.hook((value) => window.vectorsTest.run(value), ms);
-      }
-      // The teacher's control of the lesson's time, through the page's own presenter calls.
-      case 'pause':
-        return this.hook(() => window.vectorsTest.pause());
-      case 'resume':
-        return this.hook(() => window.vectorsTest.resume());
-      case 'step':
-        return this.hook(() => window.vectorsTest.step());
-      case 'speed': {
-        const factor = number(words, 'speed');
-        if (![0.25, 0.5, 1, 2].includes(factor))
-          throw new ScriptError(`not a speed (0.25, 0.5, 1 or 2): ${toStringF(factor, words.last)}`);
-        return this.hook((value) => window.vectorsTest.speed(value), factor);
-      }
+        return this.key(command);
       case 'dump':
-        return this.dump(words.rest());
-      case 'png': {
-        const file = words.next();
-        if (file === undefined) throw new ScriptError('png needs a file name');
-        return this.png(file);
-      }
+        return this.dump(command.out);
+      case 'png':
+        return this.png(command.file);
       default:
-        throw new ScriptError(`unknown command: ${command}`);
+        return undefined; // carried out by the page, or a blank line or a comment
     }
   }
 
@@ -250,11 +204,9 @@ export class Driver {
   }
 
   async click(name) {
-    const known = this.controls.get(name);
+    // The lesson has it: a page without its element is a page at fault.
     const element = await this.element(name);
-    const canvas = known === undefined && element?.tag === 'canvas' && name !== 'Form';
-    const button = known === 'captioned' && element?.button;
-    if (!canvas && !button) throw new ScriptError(`unknown button: ${name}`);
+    if (!(element?.tag === 'canvas' || element?.button)) throw new ScriptError(`unknown button: ${name}`);
     await this.release();
     const target = await this.page.evaluate((id) => {
       const el = document.getElementById(id);
@@ -272,8 +224,7 @@ export class Driver {
   }
 
   async textBox(name) {
-    if (this.controls.get(name) !== 'textbox' || !(await this.element(name)))
-      throw new ScriptError(`unknown text box: ${name}`);
+    if (!(await this.element(name))) throw new ScriptError(`unknown text box: ${name}`);
     // Focus and selection are no input of their own: the model hears only what follows.
     return this.page.evaluate((id) => {
       const el = document.getElementById(id);
@@ -293,11 +244,7 @@ export class Driver {
     await this.cdp.send('Input.insertText', { text: utf8(text) });
   }
 
-  async key(words) {
-    const name = words.next() ?? '';
-    if (this.controls.get(name) !== 'textbox' || !(await this.element(name)))
-      throw new ScriptError(`unknown text box: ${name}`);
-    const code = wholeNumber(words.next(), 'key code');
+  async key({ name, code }) {
     const box = await this.textBox(name);
     if (box.hidden) return this.skip(`a key in ${name}, which is hidden`);
     const { key, code: physical } = keyFor(code);
@@ -309,18 +256,7 @@ export class Driver {
     await this.cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...base });
   }
 
-  async tick(words) {
-    const name = words.next() ?? '';
-    if (this.controls.get(name) !== 'timer') throw new ScriptError(`unknown timer: ${name}`);
-    const word = words.next();
-    const count = word === undefined ? 1 : wholeNumber(word, 'tick count');
-    await this.hook(([timer, n]) => window.vectorsTest.tick(timer, n), [name, count]);
-  }
-
-  async dump(names) {
-    for (const name of names)
-      if (!this.controls.has(name)) throw new ScriptError(`unknown control: ${name}`);
-    let text = await this.hook((list) => window.vectorsTest.dump(list), names.map(utf8));
+  async dump(text) {
     if (this.pending.length) {
       const { start, items } = messageTexts(text);
       if (start >= 0) {

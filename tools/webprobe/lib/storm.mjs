@@ -137,7 +137,7 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
       const ms = Math.floor(random() * 800);
       trail.push(`run ${ms}`);
       await flush();
-      await page.evaluate((value) => window.vectorsTest.run(value), ms);
+      await page.evaluate((value) => window.vectorsTest.line(`run ${value}`), ms);
     } else if (r < 0.9) {
       if (chance(0.5)) {
         await mouse({ type: 'mouseWheel', ...point(), deltaX: 0, deltaY: pick([-120, 120]), modifiers: 2 });

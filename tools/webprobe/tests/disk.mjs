@@ -49,8 +49,8 @@ await oneCheck(async (browser) => {
   const driver = new Driver(page, cdp, { write: () => {} });
   await driver.start();
   await driver.click(id);
-  await page.evaluate(() => window.vectorsTest.run(4000));
-  const { Line1, Line7 } = JSON.parse(await page.evaluate(() => window.vectorsTest.dump(['Line1', 'Line7'])));
+  await page.evaluate(() => window.vectorsTest.line('run 4000'));
+  const { Line1, Line7 } = JSON.parse(await page.evaluate(() => window.vectorsTest.line('dump Line1 Line7').out));
   assert.deepEqual([Line7.X2, Line7.Y2], [Line1.X2, Line1.Y2], 'a-b ends on A');
   assert.notDeepEqual([Line7.X1, Line7.Y1], [Line7.X2, Line7.Y2], 'a-b has grown');
   assert.deepEqual(await pageErrors(page, seen), []);

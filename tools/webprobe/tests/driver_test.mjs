@@ -14,7 +14,8 @@ import { runOnPage } from '../lib/run.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const webprobe = path.join(here, '..', 'webprobe');
-const mockSite = path.join(here, 'mock');
+// The stand-in with the site's module beside it, as the build lays it out.
+const mockSite = process.env.WEBPROBE_MOCK_SITE ?? path.join(here, 'mock');
 
 let browser;
 before(async () => {

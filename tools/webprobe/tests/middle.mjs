@@ -30,7 +30,7 @@ await oneCheck(async (browser) => {
   await mouse({ type: 'mousePressed', ...middle, button: 'middle', buttons: 4, clickCount: 1 });
   await mouse({ type: 'mouseReleased', ...middle, button: 'middle', buttons: 0, clickCount: 1 });
   assert.equal(await page.evaluate(() => window.pastes), 0, 'a middle click on the surface pastes into the box');
-  const { Text1 } = JSON.parse(await page.evaluate(() => window.vectorsTest.dump(['Text1'])));
+  const { Text1 } = JSON.parse(await page.evaluate(() => window.vectorsTest.line('dump Text1').out));
   assert.equal(Text1.Text, '2', 'the box kept its text');
   assert.deepEqual(await pageErrors(page, seen), []);
 });

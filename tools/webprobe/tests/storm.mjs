@@ -43,7 +43,7 @@ try {
       const boxes = named('textbox');
       const check = async () => {
         ++dumps;
-        const text = await page.evaluate(() => window.vectorsTest.dump([]));
+        const text = await page.evaluate(() => window.vectorsTest.line('dump').out);
         let dump;
         try {
           dump = JSON.parse(text);
@@ -54,7 +54,7 @@ try {
         for (const at of nullPaths(dump).slice(0, 5)) problems.push(`null at ${at}`);
       };
       const sent = await storm(page, cdp, { events, seed, buttons, boxes, onDump: check, trail });
-      await page.evaluate(() => window.vectorsTest.run(5000));
+      await page.evaluate(() => window.vectorsTest.line('run 5000'));
       await check();
       for (const error of await pageErrors(page, seen)) problems.push(error);
       console.log(`${program}: ${sent} events (seed ${seed}), ${dumps} dumps checked, ` +

@@ -10,7 +10,7 @@ const { values: options } = parseArgs({ options: { site: { type: 'string', defau
 await oneCheck(async (browser) => {
   const { page, cdp, seen } = await newPage(browser);
   await openTestPage(page, pageUrl(options.site, 'vecsub'));
-  const dump = async () => JSON.parse(await page.evaluate(() => window.vectorsTest.dump(['Line1', 'Line4'])));
+  const dump = async () => JSON.parse(await page.evaluate(() => window.vectorsTest.line('dump Line1 Line4').out));
   const client = (x, y) =>
     page.evaluate(([ux, uy]) => {
       const p = window.vectorsTest.unitsToClient(ux, uy);

@@ -62,47 +62,16 @@
   function expose(lesson) {
     const hook = global.vectorsTest;
     const call = (...args) => lesson.call(...args);
-    hook.dump = (names) => {
-      const list = Array.isArray(names) ? names : [];
-      const at = call('vec_dump', 'number', ['string'], [list.join(' ')]);
-      if (!at) throw new Error(call('vec_error', 'string', [], []));
-      return lesson.core.UTF8ToString(at);
-    };
-    hook.run = (ms) => {
-      if (!call('vec_run', 'number', ['number'], [Number(ms)])) {
-        throw new Error('not a stretch of time: ' + ms);
-      }
-      lesson.afterEvent();
-    };
-    hook.tick = (name, n) => {
-      const count = n === undefined ? 1 : Math.floor(Number(n));
-      if (!(count >= 0)) throw new Error('not a tick count: ' + n);
-      if (!call('vec_tick', 'number', ['string', 'number'], [String(name), count])) {
-        throw new Error('unknown timer: ' + name);
-      }
-      lesson.afterEvent();
-    };
-    // The teacher's controls, as the driver's pause, resume, step and speed.
-    hook.pause = () => {
-      call('vec_pause', null, ['number'], [lesson.now()]);
-      lesson.afterEvent();
-    };
-    hook.resume = () => {
-      call('vec_resume', null, ['number'], [lesson.now()]);
-      lesson.afterEvent();
-    };
-    hook.step = () => {
-      call('vec_step', 'number', [], []);
-      lesson.afterEvent();
-    };
-    // "0.25, 0.5, 1 or 2": the paces the module offers.
-    const speeds = lesson.rules.speeds.map((entry) => String(entry.speed));
-    const paces = speeds.slice(0, -1).join(', ') + ' or ' + speeds[speeds.length - 1];
-    hook.speed = (f) => {
-      if (!call('vec_set_speed', 'number', ['number', 'number'], [Number(f), lesson.now()])) {
-        throw new Error('not a speed (' + paces + '): ' + f);
-      }
-      lesson.afterEvent();
+    // A line of a driver's script, one character a byte: the lesson reads it and carries out
+    // the clock, the teacher's controls and dumps; the pupil's input comes back for the driver
+    // to give as real input (kit/web/hookline.h says the answer's form).
+    hook.line = (text) => {
+      const bytes = new Uint8Array(text.length);
+      for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i) & 0xff;
+      const answer = JSON.parse(call('vec_script', 'string', ['array', 'number'],
+        [bytes, bytes.length]));
+      if (answer.ran) lesson.afterEvent();
+      return answer;
     };
     // The page's own marks (the save button, the teacher's tab and badge) hidden or shown
     // again, for a picture of the lesson alone.

@@ -1,0 +1,109 @@
+#include "hookline.h"
+
+#include <cstdio>
+#include <variant>
+
+#include "kit/dump.h"
+#include "kit/json.h"
+#include "kit/script.h"
+#include "lesson.h"
+
+namespace kitweb {
+namespace {
+
+namespace script = kit::script;
+
+// A JSON string of bytes, each one character.
+std::string byteString(std::string_view bytes) {
+  std::string out = "\"";
+  for (unsigned char c : bytes) {
+    if (c < 0x20 || c >= 0x7f || c == '"' || c == '\\') {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+// A command as JSON, every text one character a byte.
+struct Describe {
+  kit::JsonObject& out;
+  void operator()(std::monostate) const { out.raw("command", "null"); }
+  void operator()(const script::Mouse& c) const {
+    out.raw("command", c.down ? "\"down\"" : "\"move\"");
+    out.add("button", c.button).add("shift", c.shift);
+    out.add("x", static_cast<double>(c.x)).add("y", static_cast<double>(c.y));
+  }
+  void operator()(const script::Click& c) const { named("click", c.name); }
+  void operator()(const script::Type& c) const { named("type", c.name).raw("text", bytes(c.text)); }
+  void operator()(const script::Key& c) const { named("key", c.name).add("code", c.code); }
+  void operator()(const script::Tick& c) const { named("tick", c.name).add("count", c.count); }
+  void operator()(const script::Run& c) const { command("run").add("ms", c.ms); }
+  void operator()(script::Pause) const { command("pause"); }
+  void operator()(script::Resume) const { command("resume"); }
+  void operator()(script::Step) const { command("step"); }
+  void operator()(const script::Speed& c) const { command("speed").add("factor", c.factor); }
+  void operator()(const script::Dump& c) const {
+    kit::JsonArray names;
+    for (const std::string& name : c.names) names.raw(bytes(name));
+    command("dump").raw("names", names.str());
+  }
+  void operator()(const script::Png& c) const { command("png").raw("file", bytes(c.file)); }
+
+  kit::JsonObject& command(const char* name) const { return out.add("command", name); }
+  kit::JsonObject& named(const char* name, const std::string& control) const {
+    return command(name).raw("name", bytes(control));
+  }
+  static std::string bytes(std::string_view text) { return byteString(text); }
+};
+
+// The pupil's input, and pictures: what the caller gives the page itself.
+bool isInput(const script::Command& command) {
+  return std::holds_alternative<script::Mouse>(command) ||
+         std::holds_alternative<script::Click>(command) ||
+         std::holds_alternative<script::Type>(command) ||
+         std::holds_alternative<script::Key>(command) ||
+         std::holds_alternative<script::Png>(command);
+}
+
+std::string errorAnswer(const script::Error& error) {
+  return kit::JsonObject().raw("error", byteString(error.what())).str();
+}
+
+}  // namespace
+
+std::string hookLine(Lesson& lesson, std::string_view line) {
+  script::Runner* runner = lesson.runner();
+  if (!runner) return R"({"error":"not a test page"})";
+  kit::JsonObject out;
+  try {
+    const script::Command command = script::parse(line, runner->names());
+    if (std::holds_alternative<std::monostate>(command) || isInput(command)) {
+      std::visit(Describe{out}, command);
+    } else if (const auto* dump = std::get_if<script::Dump>(&command)) {
+      out.add("command", "dump").add("out", kit::dumpState(lesson.form(), dump->names));
+    } else {
+      script::execute(command, *runner);
+      std::visit(Describe{out}, command);
+      out.add("ran", true);
+    }
+  } catch (const script::Error& error) {
+    return errorAnswer(error);
+  }
+  return out.str();
+}
+
+std::string readLine(const kit::script::Names& names, std::string_view line) {
+  kit::JsonObject out;
+  try {
+    std::visit(Describe{out}, script::parse(line, names));
+  } catch (const script::Error& error) {
+    return errorAnswer(error);
+  }
+  return out.str();
+}
+
+}  // namespace kitweb
