@@ -36,7 +36,7 @@ const std::vector<Animation>& animations() {
 }
 
 Stage::Stage(const Animation& animation) : form_(lessons::find(animation.program)->makeForm()) {
-  script_ = std::make_unique<probe::Script>(*form_, out_);
+  script_ = std::make_unique<kit::script::Runner>(*form_, out_);
   std::istringstream lines(animation.setup);
   script_->run(lines);
   timer_ = static_cast<kit::Timer*>(form_->find(animation.timer));

@@ -9,8 +9,8 @@
 
 #include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/scriptrunner.h"
 #include "lessons/lessons.h"
-#include "tools/vecprobe/script.h"
 
 namespace bench {
 
@@ -35,7 +35,7 @@ class Stage {
  private:
   std::unique_ptr<kit::Form> form_;
   std::ostringstream out_;
-  std::unique_ptr<probe::Script> script_;
+  std::unique_ptr<kit::script::Runner> script_;
   kit::Timer* timer_ = nullptr;
   bool ready_ = false;
 };

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
+#include "kit/scriptrunner.h"
 #include "lessons/lessons.h"
-#include "tools/vecprobe/script.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ void wholeLesson(benchmark::State& state, const Lesson& lesson) {
   for (auto _ : state) {
     std::unique_ptr<kit::Form> form = lessons::find(lesson.program)->makeForm();
     std::ostringstream out;
-    probe::Script script(*form, out);
+    kit::script::Runner script(*form, out);
     std::istringstream lines(lesson.script);
     script.run(lines);
     benchmark::DoNotOptimize(form.get());

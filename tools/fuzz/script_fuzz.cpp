@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "kit/scriptrunner.h"
 #include "lessons/lessons.h"
 #include "tools/storm/storm.h"
-#include "tools/vecprobe/script.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::unique_ptr<kit::Form> form = lesson.makeForm();
   std::ostringstream out;
-  probe::Script script(*form, out);
+  kit::script::Runner script(*form, out);
   const storm::Check check = storm::checkFor(program);
   if (asScript) {
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (asksTooMuch(line)) continue;
       try {
         script.runLine(std::string(line));
-      } catch (const probe::ScriptError&) {
+      } catch (const kit::script::Error&) {
         // A line the driver refuses is skipped, as a script would stop there.
       }
       if (const std::string failure = check(*form); !failure.empty()) fail(program, failure);

@@ -6,16 +6,16 @@
 #include <sstream>
 #include <string>
 
+#include "kit/scriptrunner.h"
 #include "lessons/lessons.h"
 #include "storm.h"
-#include "tools/vecprobe/script.h"
 
 namespace {
 
 bool soak(const std::string& program, long events, std::uint64_t seed) {
   std::unique_ptr<kit::Form> form = lessons::find(program)->makeForm();
   std::ostringstream ignored;
-  probe::Script script(*form, ignored);
+  kit::script::Runner script(*form, ignored);
   storm::SeededChoices choices(seed);
   const auto start = std::chrono::steady_clock::now();
   const storm::Outcome outcome =

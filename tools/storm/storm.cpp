@@ -2,7 +2,7 @@
 #include "storm.h"
 
 #include "events.h"
-#include "tools/vecprobe/script.h"
+#include "kit/scriptrunner.h"
 
 namespace storm {
 
@@ -10,7 +10,7 @@ namespace {
 constexpr std::size_t kTrail = 40;
 }
 
-Outcome blow(kit::Form& form, probe::Script& script, Choices& choices, long events,
+Outcome blow(kit::Form& form, kit::script::Runner& script, Choices& choices, long events,
              const Check& check) {
   Outcome outcome;
   for (; outcome.events < events && !choices.exhausted(); ++outcome.events) {
@@ -19,7 +19,7 @@ Outcome blow(kit::Form& form, probe::Script& script, Choices& choices, long even
     if (outcome.trail.size() > kTrail) outcome.trail.pop_front();
     try {
       script.runLine(line);
-    } catch (const probe::ScriptError& error) {
+    } catch (const kit::script::Error& error) {
       outcome.failure = std::string("the driver refused an event: ") + error.what();
       ++outcome.events;
       return outcome;

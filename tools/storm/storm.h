@@ -15,10 +15,6 @@ namespace kit::script {
 class Runner;
 }
 
-namespace probe {
-using Script = kit::script::Runner;
-}
-
 namespace storm {
 
 struct Outcome {
@@ -29,7 +25,7 @@ struct Outcome {
 
 // Delivers up to `events` events (fewer when the choices run out) through the driver, and
 // stops at the first failed check.
-Outcome blow(kit::Form& form, probe::Script& script, Choices& choices, long events,
+Outcome blow(kit::Form& form, kit::script::Runner& script, Choices& choices, long events,
              const Check& check);
 
 }  // namespace storm

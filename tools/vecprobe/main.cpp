@@ -23,7 +23,7 @@ void renderPng(std::unique_ptr<QApplication>& app, kit::Form& form, const std::s
   kitqt::FormWindow window(form);
   window.syncWidgets();
   if (!window.grab().save(QString::fromStdString(file), "PNG"))
-    throw probe::ScriptError("cannot write " + file);
+    throw kit::script::Error("cannot write " + file);
 }
 
 }  // namespace
@@ -50,13 +50,13 @@ int main(int argc, char** argv) {
   }
   std::unique_ptr<QApplication> app;  // made for the first picture, outlives the form
   std::unique_ptr<kit::Form> form = lesson->makeForm();
-  probe::Script script(*form, std::cout);
+  kit::script::Runner script(*form, std::cout);
   script.renderPng = [&app](kit::Form& form, const std::string& file) {
     renderPng(app, form, file);
   };
   try {
     script.run(*in);
-  } catch (const probe::ScriptError& error) {
+  } catch (const kit::script::Error& error) {
     std::cout.flush();
     std::cerr << "vecprobe: " << error.what() << "\n";
     return 2;

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "tools/vecprobe/script.h"
+#include "kit/scriptrunner.h"
 
 namespace probe {
 

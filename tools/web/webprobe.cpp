@@ -9,15 +9,15 @@
 #include <string>
 
 #include "kit/form.h"
+#include "kit/scriptrunner.h"
 #include "lessons/lessons.h"
-#include "tools/vecprobe/script.h"
 
 namespace {
 
 struct Session {
   std::unique_ptr<kit::Form> form;
   std::ostringstream out;
-  std::unique_ptr<probe::Script> script;
+  std::unique_ptr<kit::script::Runner> script;
   std::string taken;  // the last output handed out, kept alive until the next call
   std::string error;
 };
@@ -43,7 +43,7 @@ EMSCRIPTEN_KEEPALIVE int webprobe_create(const char* program) {
   if (!lesson) return 0;
   auto session = std::make_unique<Session>();
   session->form = lesson->makeForm();
-  session->script = std::make_unique<probe::Script>(*session->form, session->out);
+  session->script = std::make_unique<kit::script::Runner>(*session->form, session->out);
   sessions()[++lastHandle] = std::move(session);
   return lastHandle;
 }
@@ -55,7 +55,7 @@ EMSCRIPTEN_KEEPALIVE int webprobe_run_line(int handle, const char* line, int len
   if (!session) return -1;
   try {
     session->script->runLine(std::string(line, static_cast<std::size_t>(length)));
-  } catch (const probe::ScriptError& error) {
+  } catch (const kit::script::Error& error) {
     session->error = error.what();
     return 1;
   }

@@ -96,9 +96,9 @@ TEST_F(Startup, DumpListsControlsInDesignOrder) {
 }
 
 TEST_F(Startup, UnknownNamesStopTheScript) {
-  EXPECT_THROW(script.runLine("dump Line99"), probe::ScriptError);
-  EXPECT_THROW(script.runLine("click Command9"), probe::ScriptError);
-  EXPECT_THROW(script.runLine("jump"), probe::ScriptError);
+  EXPECT_THROW(script.runLine("dump Line99"), kit::script::Error);
+  EXPECT_THROW(script.runLine("click Command9"), kit::script::Error);
+  EXPECT_THROW(script.runLine("jump"), kit::script::Error);
 }
 
 }  // namespace

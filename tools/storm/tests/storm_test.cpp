@@ -6,10 +6,10 @@
 #include <map>
 #include <sstream>
 
+#include "kit/scriptrunner.h"
 #include "lessons/lessons.h"
 #include "tools/storm/events.h"
 #include "tools/storm/storm.h"
-#include "tools/vecprobe/script.h"
 #include "vecsub/form1.h"
 
 namespace {
@@ -24,7 +24,7 @@ class Storm : public ::testing::TestWithParam<std::string> {};
 TEST_P(Storm, HoldsThroughAFixedSeed) {
   std::unique_ptr<kit::Form> form = lessons::find(GetParam())->makeForm();
   std::ostringstream ignored;
-  probe::Script script(*form, ignored);
+  kit::script::Runner script(*form, ignored);
   storm::SeededChoices choices(20261207);
   const storm::Outcome outcome =
       storm::blow(*form, script, choices, stormLength(), storm::checkFor(GetParam()));
@@ -67,7 +67,7 @@ TEST(StormChecks, CatchANestedHandlerAndAVariableThatIsNotANumber) {
 TEST(StormEvents, AreValidDriverLinesThatReachEveryKindOfEvent) {
   std::unique_ptr<kit::Form> form = lessons::find("vecscale")->makeForm();
   std::ostringstream ignored;
-  probe::Script script(*form, ignored);
+  kit::script::Runner script(*form, ignored);
   storm::SeededChoices choices(7);
   std::map<std::string, int> kinds;
   for (int i = 0; i < 3000; ++i) {
@@ -82,7 +82,7 @@ TEST(StormEvents, AreValidDriverLinesThatReachEveryKindOfEvent) {
 TEST(StormEvents, ARunOutOfBytesEndsTheStorm) {
   std::unique_ptr<kit::Form> form = lessons::find("vecadd")->makeForm();
   std::ostringstream ignored;
-  probe::Script script(*form, ignored);
+  kit::script::Runner script(*form, ignored);
   const std::uint8_t bytes[] = {0, 1, 2, 3, 250, 251, 7, 9, 11, 13};
   storm::ByteChoices choices(bytes, sizeof bytes);
   const storm::Outcome outcome = storm::blow(*form, script, choices, 1000, storm::checkWindow);

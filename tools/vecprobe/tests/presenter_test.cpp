@@ -10,8 +10,8 @@
 
 #include "kit/form.h"
 #include "kit/json.h"
+#include "kit/scriptrunner.h"
 #include "lessons/lessons.h"
-#include "tools/vecprobe/script.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ class Lesson {
     script_.run(in);
     return takeOut();
   }
-  probe::Script& script() { return script_; }
+  kit::script::Runner& script() { return script_; }
 
  private:
   std::string takeOut() {
@@ -35,7 +35,7 @@ class Lesson {
   }
   std::unique_ptr<kit::Form> form_;
   std::ostringstream out_;
-  probe::Script script_;
+  kit::script::Runner script_;
 };
 
 std::string after(const std::string& program, const std::string& lines) {
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(EveryLesson, Presenter,
 
 TEST(PresenterScript, RefusesSpeedsATeacherCannotChoose) {
   for (const char* line : {"speed 3", "speed 0", "speed -1", "speed nan", "speed"}) {
-    EXPECT_THROW(after("vecsub", std::string(line) + "\n"), probe::ScriptError) << line;
+    EXPECT_THROW(after("vecsub", std::string(line) + "\n"), kit::script::Error) << line;
   }
 }
 

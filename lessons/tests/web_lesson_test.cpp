@@ -1,6 +1,6 @@
 // A lesson behind a page: its window described at a zoom, the state a page syncs, input in the
 // page's pixels, the two clocks, message boxes, paint lists and change detection; on the real
-// programs, and against the driver's own script runner.
+// programs, and the test hook's script lines.
 #include <gtest/gtest.h>
 
 #include <sstream>
