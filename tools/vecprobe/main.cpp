@@ -6,8 +6,8 @@
 
 #include "kit/form.h"
 #include "kit/qt/formwindow.h"
+#include "kit/scriptrunner.h"
 #include "lessons/lessons.h"
-#include "script.h"
 
 namespace {
 

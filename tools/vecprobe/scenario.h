@@ -15,7 +15,7 @@ class ScenarioTest : public ::testing::Test {
  protected:
   FormType form;
   std::ostringstream out;
-  Script script{form, out};
+  kit::script::Runner script{form, out};
 
   // Runs driver commands, one a line.
   void run(const std::string& lines) {
