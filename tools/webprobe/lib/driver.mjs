@@ -49,6 +49,16 @@ function keyFor(code) {
   return { key: 'Unidentified', code: '' };
 }
 
+// What each kind of control shows in the dump, which is all the page says of its kind: the
+// storms choose their buttons and boxes by it.
+function kindOf(properties) {
+  if ('Text' in properties) return 'textbox';
+  if ('Interval' in properties) return 'timer';
+  if ('X1' in properties) return 'line';
+  if ('Caption' in properties && !('Left' in properties)) return 'captioned'; // button or frame
+  return 'other';
+}
+
 export class Driver {
   // write(text) receives what the script prints; notes (WEBPROBE_VERBOSE) go to note(text).
   constructor(page, cdp, { write, note = () => {} }) {
@@ -60,11 +70,18 @@ export class Driver {
     this.skipped = []; // {line, reason} of input no pupil could give, left out
     this.lineNumber = 0;
     this.pending = []; // messages taken by the first look at the page, for the next dump
+    this.controls = new Map(); // name: kind, from that first look
   }
 
-  // A first look at the page: the messages its start showed wait for the first dump.
+  // A first look at the page: its controls, and the messages its start showed, which wait for
+  // the first dump.
   async start() {
-    this.pending = messageTexts((await this.line('dump')).out).items;
+    const text = (await this.line('dump')).out;
+    for (const [name, properties] of Object.entries(JSON.parse(text))) {
+      if (['form', 'vars', 'messages', 'drawing'].includes(name)) continue;
+      this.controls.set(name, kindOf(properties));
+    }
+    this.pending = messageTexts(text).items;
   }
 
   // One line through the page's hook; the line and the texts of the answer hold one character
