@@ -311,10 +311,14 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
         page.replay(ctx, numbers, strings, { dpr: 1, image: () => null });
         assert.equal(numbers[0], Op.FillRect, area);
         assert.ok(named(ctx.calls, 'fillRect').length >= 1);
-        assert.ok(call('vec_fingerprint', 'number', ['string'], [area]) >= 0);
+        const fingerprint = call('vec_fingerprint', 'number', ['string'], [area]);
+        assert.notEqual(fingerprint, 0, area);  // 0 is the mark of no such area
         call('vec_paint', 'number', ['string', 'number', 'number', 'number'], [area, fit.zoom, 800, 600]);
+        // Painting again changes nothing the area shows.
+        assert.equal(call('vec_fingerprint', 'number', ['string'], [area]), fingerprint, area);
         assert.equal(call('vec_paint_strings', 'string', [], []), '');
       }
+      assert.equal(call('vec_fingerprint', 'number', ['string'], ['NoSuchArea']), 0);
       // A lesson opened afresh hands its state over again.
       assert.equal(call('vec_open', 'number', ['string', 'number', 'number'], [program, 1, 0]), 1);
       assert.notEqual(call('vec_state', 'string', ['number'], [fit.zoom]), '');
