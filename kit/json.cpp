@@ -24,7 +24,10 @@ std::string jsonNumber(double value) {
   return shortestNumber(value);
 }
 
-std::string jsonString(std::string_view text) {
+namespace {
+
+// A JSON string of the text; with `bytes`, every byte past ASCII escaped as one character.
+std::string quoted(std::string_view text, bool bytes) {
   std::string out = "\"";
   for (unsigned char c : text) {
     switch (c) {
@@ -44,7 +47,7 @@ std::string jsonString(std::string_view text) {
         out += "\\t";
         break;
       default:
-        if (c < 0x20) {
+        if (c < 0x20 || (bytes && c >= 0x7f)) {
           char escaped[8];
           std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
           out += escaped;
@@ -54,6 +57,16 @@ std::string jsonString(std::string_view text) {
     }
   }
   return out + "\"";
+}
+
+}  // namespace
+
+std::string jsonString(std::string_view text) {
+  return quoted(text, false);
+}
+
+std::string jsonBytes(std::string_view bytes) {
+  return quoted(bytes, true);
 }
 
 JsonObject& JsonObject::raw(std::string_view key, std::string_view json) {

@@ -8,6 +8,9 @@
 namespace kit {
 
 std::string jsonString(std::string_view text);
+// The same for any bytes: each byte past ASCII as the character of its value (\u00XX), so that
+// a reader gets the very bytes back, valid UTF-8 or not.
+std::string jsonBytes(std::string_view bytes);
 std::string jsonNumber(float value);
 std::string jsonNumber(double value);
 inline std::string jsonNumber(int value) {

@@ -1,6 +1,5 @@
 #include "hookline.h"
 
-#include <cstdio>
 #include <variant>
 
 #include "kit/dump.h"
@@ -12,21 +11,6 @@ namespace kitweb {
 namespace {
 
 namespace script = kit::script;
-
-// A JSON string of bytes, each one character.
-std::string byteString(std::string_view bytes) {
-  std::string out = "\"";
-  for (unsigned char c : bytes) {
-    if (c < 0x20 || c >= 0x7f || c == '"' || c == '\\') {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 // A command as JSON, every text one character a byte.
 struct Describe {
@@ -57,7 +41,7 @@ struct Describe {
   kit::JsonObject& named(const char* name, const std::string& control) const {
     return command(name).raw("name", bytes(control));
   }
-  static std::string bytes(std::string_view text) { return byteString(text); }
+  static std::string bytes(std::string_view text) { return kit::jsonBytes(text); }
 };
 
 // The pupil's input, and pictures: what the caller gives the page itself.
@@ -70,7 +54,7 @@ bool isInput(const script::Command& command) {
 }
 
 std::string errorAnswer(const script::Error& error) {
-  return kit::JsonObject().raw("error", byteString(error.what())).str();
+  return kit::JsonObject().raw("error", kit::jsonBytes(error.what())).str();
 }
 
 }  // namespace

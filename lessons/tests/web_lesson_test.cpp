@@ -93,7 +93,7 @@ TEST(LessonTest, TheTestHookRunsTheClockAndHandsBackTheInput) {
                 .add("out", kit::dumpState(lesson->form(), {"Line1"}))
                 .str());
   EXPECT_EQ(kitweb::hookLine(*lesson, "type Text1 \xe4\"\x01"),
-            R"({"command":"type","name":"Text1","text":"\u00e4\u0022\u0001"})");
+            R"({"command":"type","name":"Text1","text":"\u00e4\"\u0001"})");
   EXPECT_EQ(kitweb::hookLine(*lesson, "frob\xffnicate"),
             R"({"error":"unknown command: frob\u00ffnicate"})");
   EXPECT_EQ(kitweb::hookLine(*open("vecsub", Clock::Real), "run 20"),
