@@ -1,10 +1,11 @@
 // One script on one lesson page, as the command line runs it: what it prints, its messages and
-// its exit code (0 done, 2 stopped at a line, 1 when the page reported errors).
+// its exit code (0 done, 2 stopped at a line, 1 when the page reported errors); given
+// `inspect(page)`, also what it finds on the page once the script has run.
 import { newPage, openTestPage, pageErrors, pageUrl } from './browser.mjs';
 import { Driver } from './driver.mjs';
 import { ScriptError, bytesOf, scriptLines } from './script.mjs';
 
-export async function runOnPage(browser, { site, program, script, verbose = false, setting }) {
+export async function runOnPage(browser, { site, program, script, verbose = false, setting, inspect }) {
   const out = [];
   const err = [];
   const say = (text) => err.push(Buffer.concat([bytesOf(`webprobe: ${text}`), Buffer.from('\n')]));
@@ -31,7 +32,8 @@ export async function runOnPage(browser, { site, program, script, verbose = fals
       for (const error of errors) err.push(Buffer.from(`  ${error}\n`));
       code = code || 1;
     }
-    return { out: Buffer.concat(out), err: Buffer.concat(err), code, skipped: skipped() };
+    const inspected = code === 0 && inspect ? await inspect(page) : undefined;
+    return { out: Buffer.concat(out), err: Buffer.concat(err), code, skipped: skipped(), inspected };
   } finally {
     await context.close();
   }

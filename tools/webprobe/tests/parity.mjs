@@ -1,15 +1,16 @@
 // parity.mjs --vecprobe PATH [--site DIR] [--golden DIR]: the same scripts through the desktop
 // driver and through webprobe on the site's pages, which must agree: the same exit code, the
-// same message (less the driver's name) and the same dumps (numbers to 1e-9 relative, texts
-// exactly). The scripts: every *.probe of the work tree on each lesson, the random scripts
-// tools/web/tests/PROGRAM.N.script (and those of --golden), scripts that stop with an error, and
-// refused command lines. png lines are left out; a dump is added at the end of each script.
+// same message (less the driver's name) and the same dumps, byte for byte. The scripts: every
+// *.probe of the work tree on each lesson, the random scripts tools/web/tests/PROGRAM.N.script
+// (and those of --golden), scripts that stop with an error, and refused command lines. png lines
+// are blanked; a dump is added at the end of each script. A line that webprobe leaves out must
+// be marked as input a browser cannot give, at least on some lesson (a comment `# browser:
+// cannot ...` right before it, which vecprobe skips); vecprobe's run leaves it out too.
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
 import { defaultSite, launch, lessons, workTree } from '../lib/browser.mjs';
-import { dumpDifferences } from '../lib/jsoncompare.mjs';
 import { runOnPage } from '../lib/run.mjs';
 
 const { values: options } = parseArgs({
@@ -40,8 +41,13 @@ function findProbes(dir, found = []) {
   return found.sort();
 }
 
+// png lines blanked, so the other lines keep their numbers.
 const withoutPictures = (text) =>
-  `${text.split('\n').filter((line) => !/^\s*png(\s|$)/.test(line)).join('\n')}\ndump\n`;
+  `${text.split('\n').map((line) => (/^\s*png(\s|$)/.test(line) ? '' : line)).join('\n')}\ndump\n`;
+
+// The numbers of the lines that follow a `# browser: cannot ...` comment.
+const markedLines = (script) =>
+  script.split('\n').flatMap((line, index) => (/^\s*#\s*browser:\s*cannot\b/.test(line) ? [index + 2] : []));
 
 const cases = [];
 for (const file of findProbes(workTree))
@@ -80,7 +86,7 @@ const native = (args, input) => {
     env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
     maxBuffer: 1 << 28,
   });
-  return { code: run.status, out: run.stdout.toString(), err: run.stderr.toString() };
+  return { code: run.status, out: run.stdout, err: run.stderr.toString() };
 };
 const unprefixed = (text, name) =>
   text.split('\n').map((line) => line.replace(new RegExp(`^${name}: `), '')).join('\n');
@@ -111,8 +117,31 @@ function differences(desk, web) {
   const deskErr = unprefixed(desk.err, 'vecprobe');
   const webErr = unprefixed(web.err, 'webprobe');
   if (deskErr !== webErr) problems.push(`messages: ${JSON.stringify(deskErr)} vs ${JSON.stringify(webErr)}`);
-  problems.push(...dumpDifferences(desk.out, web.out));
+  problems.push(...dumpDifference(desk.out, web.out));
   return problems;
+}
+
+// Two outputs, byte for byte: where the first differing dump parts, with a little around it.
+function dumpDifference(desk, web) {
+  if (Buffer.from(desk).equals(Buffer.from(web))) return [];
+  const deskDumps = desk.toString('latin1').split('\n');
+  const webDumps = web.toString('latin1').split('\n');
+  const index = deskDumps.findIndex((dump, i) => dump !== webDumps[i]);
+  if (index < 0 || webDumps[index] === undefined)
+    return [`${deskDumps.length - 1} dumps desktop, ${webDumps.length - 1} web`];
+  const [a, b] = [deskDumps[index], webDumps[index]];
+  let at = 0;
+  while (a[at] === b[at]) ++at;
+  const near = (text) => JSON.stringify(Buffer.from(text.slice(Math.max(0, at - 60), at + 40), 'latin1').toString());
+  return [`dump ${index + 1} parts at byte ${at}: ${near(a)} desktop, ${near(b)} web`];
+}
+
+// webprobe may leave out only marked lines.
+function unmarkedLeftOut(c, skipped) {
+  const lines = c.script.split('\n');
+  const marked = new Set(markedLines(c.script));
+  return skipped.filter(({ line }) => !marked.has(line)).map(({ line, reason }) =>
+    `line ${line} (${lines[line - 1].trim()}) left out by webprobe, unmarked: ${reason}`);
 }
 
 // Where a failing script's two runs part: both again with a dump after every line.
@@ -121,15 +150,15 @@ async function firstDifference(c) {
   const traced = lines.map((line) => `${line}\ndump`).join('\n');
   const desk = native([c.program, '-'], traced);
   const run = await runOnPage(browser, { site, program: c.program, script: Buffer.from(traced) });
-  const deskDumps = desk.out.split('\n');
-  const webDumps = run.out.toString().split('\n');
+  const deskDumps = desk.out.toString('latin1').split('\n');
+  const webDumps = run.out.toString('latin1').split('\n');
   // Skipped lines print nothing either: count the dumps line by line.
   let dumpIndex = 0;
   for (const [index, line] of lines.entries()) {
     if (deskDumps[dumpIndex] === undefined || webDumps[dumpIndex] === undefined) break;
-    const found = dumpDifferences(deskDumps[dumpIndex], webDumps[dumpIndex], undefined, 3);
+    const found = dumpDifference(deskDumps[dumpIndex], webDumps[dumpIndex]);
     if (found.length)
-      return `first apart after line ${index + 1} (${line.trim()}): ${found.join('; ').replace(/dump 1: /g, '')}`;
+      return `first apart after line ${index + 1} (${line.trim()}): ${found[0].replace(/^dump 1 /, '')}`;
     dumpIndex += 1 + (/^\s*dump(\s|$)/.test(line) ? 1 : 0);
   }
   return 'no single line parts them';
@@ -142,17 +171,20 @@ try {
     let web;
     try {
       const run = await runOnPage(browser, { site, program: c.program, script: Buffer.from(c.script) });
-      web = { code: run.code, out: run.out.toString(), err: run.err.toString(), skipped: run.skipped };
+      web = { code: run.code, out: run.out, err: run.err.toString(), skipped: run.skipped };
     } catch (error) {
       web = { code: 'none', out: '', err: `the run failed: ${error.message}`, skipped: [] };
     }
-    // What no pupil could do in a browser is left out of the desktop's script too (as blank
+    const problems = unmarkedLeftOut(c, web.skipped);
+    // The marked lines webprobe left out are left out of the desktop's script too (as blank
     // lines, so the lines keep their numbers).
-    c.script = withoutLines(c.script, web.skipped.map((s) => s.line));
-    leftOut += web.skipped.length;
-    if (web.skipped.length) ++scriptsWithLeftOut;
+    const marked = new Set(markedLines(c.script));
+    const leftOutHere = web.skipped.map((s) => s.line).filter((line) => marked.has(line));
+    c.script = withoutLines(c.script, leftOutHere);
+    leftOut += leftOutHere.length;
+    if (leftOutHere.length) ++scriptsWithLeftOut;
     const desk = native([c.program, '-'], c.script);
-    const problems = differences(desk, web);
+    problems.push(...differences(desk, web));
     if (problems.length && web.code !== 'none') problems.push(await firstDifference(c));
     verdict(c.label, problems);
   }
@@ -170,7 +202,7 @@ if (!only) {
   for (const [label, args] of lines) {
     const desk = native(args, 'dump\n');
     const run = spawnSync(webprobe, ['--site', site, ...args], { input: 'dump\n' });
-    const web = { code: run.status, out: run.stdout.toString(), err: run.stderr.toString() };
+    const web = { code: run.status, out: run.stdout, err: run.stderr.toString() };
     // vecprobe knows no launcher by that name either.
     verdict(`command line: ${label}`, differences(desk, web));
   }
@@ -185,6 +217,6 @@ if (!only) {
 }
 
 console.log(`parity of ${chosen.length} scripts in ${((Date.now() - started) / 1000).toFixed(0)} s; ` +
-  `${leftOut} lines of ${scriptsWithLeftOut} scripts are input no pupil could give, left out of both`);
+  `${leftOut} marked lines of ${scriptsWithLeftOut} scripts are input a browser cannot give, left out of both`);
 console.log(`${passed} passed, ${failed} failed`);
 process.exitCode = failed ? 1 : 0;

@@ -4,13 +4,14 @@
 // desktop | browser | differences side by side in OUT (default webprobe-pictures). Fails only
 // when a picture is missing or, given --max, more than that fraction of one picture's pixels
 // have no match within 2 px in the other (the pages draw with other fonts, so only a loose bound
-// holds: a blank or shifted picture breaks it, a small change of state may not).
+// holds: a blank or shifted picture breaks it, a small change of state may not). The dotted
+// lines must show their gaps in both pictures: a line drawn solid breaks that, whatever the fonts.
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
 import { PNG } from 'pngjs';
-import { defaultSite, launch, lessons, workTree } from '../lib/browser.mjs';
+import { defaultSite, launch, lessonRect, lessons, workTree } from '../lib/browser.mjs';
 import { runOnPage } from '../lib/run.mjs';
 
 const { values: options } = parseArgs({
@@ -73,6 +74,46 @@ function compare(a, b) {
   return { plain: plain / all, near: near / all, side };
 }
 
+// The lines each lesson draws dotted (its projections onto the axes).
+const dottedLines = { veccoord: ['Line18', 'Line19', 'Line20', 'Line21'],
+  vecscale: ['Line18', 'Line19', 'Line20', 'Line21'] };
+
+// Where the visible ones of `names` lie in the page's picture of the lesson, in its pixels.
+const whereLines = (names) => async (page) => {
+  const rect = await lessonRect(page);
+  return page.evaluate(([names, left, top]) => {
+    const dump = JSON.parse(window.vectorsTest.line(['dump', ...names].join(' ')).out);
+    const at = (x, y) => {
+      const p = window.vectorsTest.unitsToClient(x, y);
+      return Array.isArray(p) ? [p[0] - left, p[1] - top] : [p.clientX - left, p.clientY - top];
+    };
+    return names.filter((name) => dump[name].Visible).map((name) => {
+      const { X1, Y1, X2, Y2 } = dump[name];
+      return { name, from: at(X1, Y1), to: at(X2, Y2) };
+    });
+  }, [names, Math.round(rect.x), Math.round(rect.y)]);
+};
+
+// The share of a line's middle where no pixel across it (within 1 px) is inked: about half
+// for dots as long as their gaps, none for a solid line.
+function gaps(picture, { from, to }) {
+  const length = Math.hypot(to[0] - from[0], to[1] - from[1]);
+  const [across, along] = [[-(to[1] - from[1]) / length, (to[0] - from[0]) / length], length];
+  const inked = (x, y) => {
+    const i = (Math.round(y) * picture.width + Math.round(x)) * 4;
+    return Math.min(picture.data[i], picture.data[i + 1], picture.data[i + 2]) < 200;
+  };
+  let samples = 0;
+  let light = 0;
+  for (let t = along * 0.15; t <= along * 0.85; t += 1) {
+    const x = from[0] + ((to[0] - from[0]) * t) / along;
+    const y = from[1] + ((to[1] - from[1]) * t) / along;
+    ++samples;
+    if (![-1, 0, 1].some((d) => inked(x + d * across[0], y + d * across[1]))) ++light;
+  }
+  return { samples, light: light / samples };
+}
+
 const rows = [];
 let failed = 0;
 const browser = await launch();
@@ -99,6 +140,7 @@ try {
       program,
       script: Buffer.from(`${state}\npng ${webFile}\n`),
       setting: { viewport: { width: a.width, height: a.height }, deviceScaleFactor: 1 },
+      inspect: whereLines(dottedLines[program] ?? []),
     });
     if (web.code !== 0 || !fs.existsSync(webFile)) {
       console.log(`FAIL ${program}: no browser picture (${web.err})`);
@@ -107,6 +149,19 @@ try {
     }
     const b = PNG.sync.read(fs.readFileSync(webFile));
     const { plain, near, side } = compare(a, b);
+    const problems = [];
+    if (dottedLines[program] && !web.inspected.length) problems.push('no dotted line shows');
+    for (const line of web.inspected) {
+      for (const [who, picture] of [['desktop', a], ['browser', b]]) {
+        const { samples, light } = gaps(picture, line);
+        if (samples < 20 || light < 0.25)
+          problems.push(`the ${who}'s dotted ${line.name} has gaps along ${(light * 100).toFixed(0)} % of ${samples} px`);
+      }
+    }
+    if (problems.length) {
+      console.log(`FAIL ${program}: ${problems.join('; ')}`);
+      ++failed;
+    }
     fs.writeFileSync(path.join(out, `${program}.side.png`), PNG.sync.write(side));
     rows.push({ program, desktop: `${a.width}×${a.height}`, web: `${b.width}×${b.height}`, plain, near });
     if (options.max !== undefined && near > Number(options.max)) {
