@@ -6,6 +6,7 @@
 import fs from 'node:fs';
 import { lessonRect, painted } from './browser.mjs';
 import { ScriptError, utf8 } from './script.mjs';
+import { PageFault, shownDifferences } from './shown.mjs';
 
 // The protocol's modifier bits: Alt 1, Ctrl 2, Meta 4, Shift 8.
 const modifiersOf = (shift) => (shift & 1 ? 8 : 0) | (shift & 2 ? 2 : 0) | (shift & 4 ? 1 : 0);
@@ -284,6 +285,9 @@ export class Driver {
       }
     }
     this.write(`${text}\n`);
+    const differences = await shownDifferences((fn, arg) => this.hook(fn, arg), text);
+    if (differences.length)
+      throw new PageFault(`the page shows other than the lesson holds: ${differences.join('; ')}`);
   }
 
   async png(file) {
@@ -314,6 +318,7 @@ export class Driver {
         await this.runLine(line);
       } catch (error) {
         if (error instanceof ScriptError) throw new ScriptError(`line ${index}: ${error.message}`);
+        if (error instanceof PageFault) throw new PageFault(`line ${index}: ${error.message}`);
         throw new Error(`line ${index}: ${error.message}`);
       }
     }

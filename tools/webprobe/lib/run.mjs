@@ -4,6 +4,7 @@
 import { newPage, openTestPage, pageErrors, pageUrl } from './browser.mjs';
 import { Driver } from './driver.mjs';
 import { ScriptError, bytesOf, scriptLines } from './script.mjs';
+import { PageFault } from './shown.mjs';
 
 export async function runOnPage(browser, { site, program, script, verbose = false, setting, inspect }) {
   const out = [];
@@ -22,9 +23,14 @@ export async function runOnPage(browser, { site, program, script, verbose = fals
       await driver.start();
       await driver.run(scriptLines(script));
     } catch (error) {
-      if (!(error instanceof ScriptError)) throw error;
-      say(error.message);
-      code = 2;
+      if (error instanceof PageFault) {
+        say(error.message);
+        code = 1;
+      } else {
+        if (!(error instanceof ScriptError)) throw error;
+        say(error.message);
+        code = 2;
+      }
     }
     const errors = await pageErrors(page, seen);
     if (errors.length) {

@@ -195,6 +195,11 @@ test('errors on the page fail the run', async () => {
   assert.equal(run.code, 1);
   assert.equal(run.dumps.length, 1);
   assert.match(run.err, /^webprobe: the page reported 1 error\(s\):\n {2}.*the fail button failed/);
+  // A box that shows other than the model holds fails at the dump, which is printed.
+  const stale = await probe('type Text1 2!\ndump Text1\ndump Line1\n');
+  assert.equal(stale.code, 1);
+  assert.deepEqual(stale.dumps.map((d) => d.Text1.Text), ['2']);
+  assert.equal(stale.err, 'webprobe: line 2: the page shows other than the lesson holds: Text1 shows "2!", not "2"\n');
 });
 
 test('the command line: usage, programs, script files', async () => {

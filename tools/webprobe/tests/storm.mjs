@@ -1,9 +1,11 @@
 // storm.mjs [--site DIR] [--events N] [--seed S] [--lessons a,b]: random real input on each
 // lesson's page (lib/storm.mjs), then the clock run on; fails on any uncaught error or console
-// error on the page, and on a dump that does not parse or holds null where a number belongs.
+// error on the page, on a dump that does not parse or holds null where a number belongs, and on
+// a page that shows other than the dump holds.
 import { parseArgs } from 'node:util';
 import { defaultSite, launch, lessons, newPage, openTestPage, pageErrors, pageUrl } from '../lib/browser.mjs';
 import { Driver } from '../lib/driver.mjs';
+import { shownDifferences } from '../lib/shown.mjs';
 import { nullPaths, storm } from '../lib/storm.mjs';
 
 const { values: options } = parseArgs({
@@ -52,6 +54,8 @@ try {
           return;
         }
         for (const at of nullPaths(dump).slice(0, 5)) problems.push(`null at ${at}`);
+        const shown = await shownDifferences((fn, arg) => page.evaluate(fn, arg), text);
+        for (const difference of shown.slice(0, 5)) problems.push(`on the page: ${difference}`);
       };
       const sent = await storm(page, cdp, { events, seed, buttons, boxes, onDump: check, trail });
       await page.evaluate(() => window.vectorsTest.line('run 5000'));

@@ -76,6 +76,10 @@
       const typed = () => {
         control().words = null;  // the model's text is read back after the handler
         page.deliver('vec_type', ['string', 'string'], [info.name, element.value]);
+        // A lesson that puts back the text it had (an empty box emptied again) changes no
+        // state, yet the box must lose what was typed.
+        const [visible, words] = page.state.controls[info.name];
+        page.window.showControl(control(), visible, words);
       };
       // Text being composed by an input method reaches the lesson only once it is chosen.
       element.addEventListener('compositionstart', () => { control().composing = true; });
