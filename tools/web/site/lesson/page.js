@@ -41,6 +41,7 @@
       this.boxes = new parts.MessageBoxes(this);
       this.pictures = new parts.LessonPicture(this);
       this.presenter.addMarks();
+      parts.addPageMarks();
       this.input.listenToWindow();
       this.window.layOut(design, room);
     }
