@@ -155,6 +155,8 @@
       const presenter = this.page.presenter;
       doc.body.style.height = overflows && presenter.barShown()
         ? this.origin[1] + design.size[1] + presenter.barHeight() + 'px' : '';
+      // The page's own marks go in a row below a window that leaves room for them.
+      doc.body.classList.toggle('room-below', room[1] - this.origin[1] - design.size[1] >= 44);
       this.watchPixelRatio();
       this.page.painter.repaint(true);
     }
