@@ -41,6 +41,7 @@
       this.boxes = new parts.MessageBoxes(this);
       this.pictures = new parts.LessonPicture(this);
       this.presenter.addMarks();
+      parts.addPageMarks();
       this.input.listenToWindow();
       this.window.layOut(design, room);
     }
@@ -52,7 +53,6 @@
       const text = this.call('vec_state', 'string', ['number'], [this.window.zoom]);
       if (text) {  // "" for the state handed over last time
         this.state = JSON.parse(text);
-        if (this.state.caption.trim()) doc.title = this.state.caption.trim();
         for (const [name, [visible, words]] of Object.entries(this.state.controls)) {
           const control = this.window.controls.get(name);
           if (control) this.window.showControl(control, visible, words);

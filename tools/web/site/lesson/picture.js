@@ -98,14 +98,57 @@
       ctx.fillStyle = info.fore;
       if (info.multiLine) {
         ctx.textBaseline = 'top';
-        element.value.split('\n').forEach((line, row) => {
-          ctx.fillText(line, x + 3, y + 2 + row * info.px);
+        // Spaced as the page spaces them (the box may be laid out larger and shrunk).
+        const spacing = parseFloat(style.lineHeight) * info.px / parseFloat(style.fontSize);
+        shownLines(element, style).forEach((line, row) => {
+          ctx.fillText(line, x + 3, y + 2 + row * spacing);
         });
       } else {
         ctx.fillText(element.value, x + 3, y + h / 2);
       }
     }
     ctx.restore();
+  }
+
+  // A box's text in the lines the page shows: a box that wraps has its text laid out again in a
+  // hidden copy of it, a line starting at each character that the browser puts lower.
+  function shownLines(element, style) {
+    const text = element.value;
+    if (element.wrap !== 'soft') return text.split('\n');
+    const copy = doc.createElement('div');
+    for (const name of ['font', 'lineHeight', 'letterSpacing', 'wordBreak', 'overflowWrap',
+      'lineBreak', 'textIndent', 'tabSize']) {
+      copy.style[name] = style[name];
+    }
+    const padding = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
+    Object.assign(copy.style, { position: 'absolute', left: '0', top: '0', visibility: 'hidden',
+      whiteSpace: 'pre-wrap', width: element.clientWidth - padding + 'px' });
+    const node = doc.createTextNode(text);
+    copy.append(node);
+    doc.body.append(copy);
+    const range = doc.createRange();
+    const lines = [];
+    let start = 0, top = null;
+    for (let i = 0; i < text.length; ++i) {
+      if (text[i] === '\n') {
+        lines.push(text.slice(start, i));
+        start = i + 1;
+        top = null;
+        continue;
+      }
+      range.setStart(node, i);
+      range.setEnd(node, i + 1);
+      const box = range.getClientRects()[0];
+      if (!box) continue;
+      if (top !== null && box.top > top + box.height / 2) {
+        lines.push(text.slice(start, i));
+        start = i;
+      }
+      if (top === null || box.top > top + box.height / 2) top = box.top;
+    }
+    lines.push(text.slice(start));
+    copy.remove();
+    return lines;
   }
 
   parts.LessonPicture = LessonPicture;

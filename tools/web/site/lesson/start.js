@@ -49,6 +49,12 @@
         settle.reject(new Error('unknown lesson: ' + program));
         return;
       }
+      // lesson.html?NAME is named after its lesson as the lesson's own page is.
+      if (!doc.documentElement.dataset.program) {
+        const lessons = JSON.parse(core.ccall('vec_lessons', 'string', [], []));
+        const lesson = lessons.find((entry) => entry.name === program);
+        if (lesson) doc.title = lesson.title;
+      }
       // Every picture of the lesson is decoded before it is first shown, hidden ones too.
       for (const file of Object.keys(global.VECTOR_PICTURES || {})) {
         if (file.startsWith(':/' + program + '/')) parts.image(file);

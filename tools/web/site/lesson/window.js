@@ -45,7 +45,6 @@
       const room = this.room();
       this.zoom = this.fit(room).zoom;
       const design = this.describe();
-      doc.title = design.caption.trim() || doc.title;
       this.stage.style.background = design.back;
 
       // The window's own drawing gets a canvas only once it is more than its colour, which the
@@ -156,6 +155,8 @@
       const presenter = this.page.presenter;
       doc.body.style.height = overflows && presenter.barShown()
         ? this.origin[1] + design.size[1] + presenter.barHeight() + 'px' : '';
+      // The page's own marks go in a row below a window that leaves room for them.
+      doc.body.classList.toggle('room-below', room[1] - this.origin[1] - design.size[1] >= 44);
       this.watchPixelRatio();
       this.page.painter.repaint(true);
     }
@@ -180,18 +181,41 @@
       area.shown = null;
     }
 
+    // A control fitted smaller than a classroom screen's fit (about twice the design's size) is
+    // laid out at that fit and shrunk as a whole, its border and padding with it: else a phone's
+    // clock boxes keep their frames and lose their digits.
     placeControl(control) {
       const { info, element } = control;
       const [left, top, width, height] = info.rect;
+      const scale = Math.min(1, this.zoom / 2);
       Object.assign(element.style, {
-        left: left + 'px', top: top + 'px', width: width + 'px', height: height + 'px',
-        font: info.font,
+        left: left + 'px', top: top + 'px', width: width / scale + 'px',
+        height: height / scale + 'px', font: info.font,
+        transform: scale < 1 ? 'scale(' + scale + ')' : '', transformOrigin: scale < 1 ? '0 0' : '',
       });
+      if (scale < 1) element.style.fontSize = info.px / scale + 'px';
       // Lines a font's height apart, as the design's boxes space them.
-      if (element.tagName === 'TEXTAREA') element.style.lineHeight = info.px + 'px';
+      if (element.tagName === 'TEXTAREA') {
+        element.style.lineHeight = this.lineSpacing(info, element, scale) + 'px';
+      }
       // A frame's panel starts below its caption.
-      if (info.kind === 'frame') element.lastChild.style.top = Math.round(info.px * 1.3) + 'px';
+      if (info.kind === 'frame') {
+        element.lastChild.style.top = Math.round(info.px * 1.3) / scale + 'px';
+      }
       this.showControl(control, info.visible, info.kind === 'textbox' ? info.text : info.caption);
+    }
+
+    // A font's height, or less where a box's lines would not fit in it: the last line may give
+    // only its bottom eighth (below the glyphs) to the box's edge, as the design's tight boxes do
+    // at every zoom once their border and padding are taken off. In the box's own pixels.
+    lineSpacing(info, element, scale) {
+      const px = info.px / scale;
+      if (info.wordWrap) return px;
+      const rows = info.text.replace(/(\r?\n)+$/, '').split('\n').length;
+      const style = global.getComputedStyle(element);
+      const frame = ['borderTopWidth', 'borderBottomWidth', 'paddingTop', 'paddingBottom']
+        .reduce((sum, side) => sum + parseFloat(style[side]), 0);
+      return Math.min(px, (info.rect[3] / scale - frame + px / 8) / rows);
     }
 
     showControl(control, visible, words) {
