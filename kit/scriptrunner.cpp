@@ -39,12 +39,12 @@ bool Runner::deliver(const std::function<void()>& handler) {
   return ran;
 }
 
-void Runner::runLine(std::string_view line) {
-  execute(parse(line, names_), *this);
+Stop Runner::runLine(std::string_view line) {
+  return execute(line, names_, *this);
 }
 
-void Runner::run(std::istream& in) {
-  runScript(in, names_, *this);
+Stop Runner::run(std::istream& in) {
+  return runScript(in, names_, *this);
 }
 
 void Runner::mouse(const Mouse& command) {
@@ -102,9 +102,10 @@ void Runner::dump(const Dump& command) {
   out_ << dumpState(form_, command.names) << "\n";
 }
 
-void Runner::png(const Png& command) {
-  if (!renderPng) throw Error("png is not available here");
-  renderPng(form_, command.file);
+Stop Runner::png(const Png& command) {
+  if (!renderPng) return Error{"png is not available here"};
+  if (!renderPng(form_, command.file)) return Error{"cannot write " + command.file};
+  return {};
 }
 
 }  // namespace kit::script

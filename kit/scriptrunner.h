@@ -25,8 +25,9 @@ class Runner : public Executor {
   // The script's clock: the lesson's time, but for pauses and the teacher's speed.
   double now() const { return wall_; }
 
-  // Renders the whole window into a PNG file; installed by whoever has a window toolkit.
-  std::function<void(Form&, const std::string& file)> renderPng;
+  // Renders the whole window into a PNG file, false when it cannot write it; installed by
+  // whoever has a window toolkit.
+  std::function<bool(Form&, const std::string& file)> renderPng;
 
   // Delivers a handler now, answering the message boxes it asks for with OK at once; false when
   // the session refused it or there is none.
@@ -35,9 +36,9 @@ class Runner : public Executor {
   // Answers the message boxes the lesson asked for since, with OK.
   void answerBoxes();
 
-  void runLine(std::string_view line);
-  // Every line; an Error names the line.
-  void run(std::istream& in);
+  [[nodiscard]] Stop runLine(std::string_view line);
+  // Every line up to the first error, which names its line.
+  [[nodiscard]] Stop run(std::istream& in);
 
   void mouse(const Mouse& command) override;
   void click(const Click& command) override;
@@ -50,7 +51,7 @@ class Runner : public Executor {
   void step() override;
   void speed(const Speed& command) override;
   void dump(const Dump& command) override;
-  void png(const Png& command) override;
+  Stop png(const Png& command) override;
 
  private:
   Form& form_;
