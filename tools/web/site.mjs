@@ -1,11 +1,12 @@
 #!/usr/bin/env node
-// site.mjs CORE_JS SITE_DIR: lays out the lesson site in SITE_DIR from the built module CORE_JS
-// and this work tree: lessons.json, the lesson registry's list as the module gives it (for the
-// tools), the launcher index.html with those lessons in teaching order and their thumbnails, one
+// site.mjs CORE_DIR SITE_DIR: lays out the lesson site in SITE_DIR from the built modules in
+// CORE_DIR (core-NAME.js, one a lesson, named in teaching order in lessons.txt) and this work
+// tree: lessons.json, the lesson registry's list as the modules give it (for the tools), the
+// launcher index.html with those lessons in teaching order and their thumbnails, one
 // page per lesson (and lesson.html?NAME), the runtime, the style sheets, and the programs'
 // pictures as data (each lesson's own in js/pictures-NAME.js, all of them in js/pictures.js for
 // lesson.html), since a page opened from a file may not read the files beside it into a canvas.
-// A lesson's page loads only its own pictures and fonts (fonts/NAME.css).
+// A lesson's page loads only its own module, pictures and fonts (fonts/NAME.css).
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
@@ -18,11 +19,17 @@ const sources = path.join(here, 'site');
 const escapeHtml = (text) => text.replace(/[&<>"]/g,
   (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
 
-// The lessons in teaching order, as the registry (lessons/lessons.list) compiled into the
-// module lists them: the text of lessons.json.
-export async function moduleLessons(core) {
-  const module = await createRequire(import.meta.url)(path.resolve(core))();
-  return module.ccall('vec_lessons', 'string', [], []);
+// The lessons in teaching order, as the registry (lessons/lessons.list) compiled into each
+// lesson's module lists its own: the text of lessons.json, the modules' lists joined.
+export async function moduleLessons(coreDir) {
+  const names = fs.readFileSync(path.join(coreDir, 'lessons.txt'), 'utf8').split('\n').filter(Boolean);
+  const entries = [];
+  for (const name of names) {
+    const module = await createRequire(import.meta.url)(path.resolve(coreDir, `core-${name}.js`))();
+    const list = module.ccall('vec_lessons', 'string', [], []);
+    entries.push(list.replace(/^\[\n/, '').replace(/\n\]\n$/, ''));
+  }
+  return { names, text: `[\n${entries.join(',\n')}\n]\n` };
 }
 
 // Every picture a program draws, under the name the model asks for it by (":/PROGRAM/FILE").
@@ -42,9 +49,13 @@ export function pictureTable(programs) {
   return table;
 }
 
-function lessonPage(template, program, title) {
+// A lesson's page, or (no program) lesson.html, which names the lessons it can open.
+function lessonPage(template, program, title, lessons) {
+  const listed = lessons.map((lesson) => ({ name: lesson.name, title: lesson.title }));
   return template
-    .replace('@PROGRAM_ATTRIBUTE@', program ? ` data-program="${escapeHtml(program)}"` : '')
+    .replace('@PROGRAM_ATTRIBUTE@', program ? ` data-program="${escapeHtml(program)}"`
+      : ` data-lessons="${escapeHtml(JSON.stringify(listed))}"`)
+    .replace('@CORE@', program ? `<script src="js/core-${program}.js" defer></script>\n` : '')
     .replace('@FONTS@', program || 'fonts')
     .replace('@PICTURES@', program ? `pictures-${program}` : 'pictures')
     .replace('@ICON@', program || 'vectors')
@@ -67,22 +78,22 @@ function indexPage(template, lessons) {
   return template.replace('@LESSONS@', items.join('\n'));
 }
 
-async function main([core, site]) {
-  if (!core || !site) {
-    process.stderr.write('usage: site.mjs CORE_JS SITE_DIR\n');
+async function main([coreDir, site]) {
+  if (!coreDir || !site) {
+    process.stderr.write('usage: site.mjs CORE_DIR SITE_DIR\n');
     process.exitCode = 2;
     return;
   }
-  const list = await moduleLessons(core);
+  const { text: list } = await moduleLessons(coreDir);
   const lessons = JSON.parse(list);
-  if (lessons.length === 0) throw new Error(`no lessons in ${core}`);
+  if (lessons.length === 0) throw new Error(`no lessons in ${coreDir}`);
   for (const dir of ['js', 'css', 'thumbnails', 'icons']) fs.mkdirSync(path.join(site, dir), { recursive: true });
   fs.writeFileSync(path.join(site, 'lessons.json'), list);
 
   const lessonTemplate = fs.readFileSync(path.join(sources, 'lesson.html'), 'utf8');
   for (const lesson of lessons) {
     fs.writeFileSync(path.join(site, `${lesson.name}.html`),
-      lessonPage(lessonTemplate, lesson.name, lesson.title));
+      lessonPage(lessonTemplate, lesson.name, lesson.title, lessons));
     fs.copyFileSync(path.join(root, 'launcher', 'thumbnails', `${lesson.name}.png`),
       path.join(site, 'thumbnails', `${lesson.name}.png`));
   }
@@ -93,7 +104,7 @@ async function main([core, site]) {
       path.join(site, 'icons', `${name}.svg`));
   }
   // Any lesson by name: lesson.html?vecsub.
-  fs.writeFileSync(path.join(site, 'lesson.html'), lessonPage(lessonTemplate, '', '平面向量'));
+  fs.writeFileSync(path.join(site, 'lesson.html'), lessonPage(lessonTemplate, '', '平面向量', lessons));
   fs.writeFileSync(path.join(site, 'index.html'),
     indexPage(fs.readFileSync(path.join(sources, 'index.html'), 'utf8'), lessons));
 
@@ -103,7 +114,9 @@ async function main([core, site]) {
     fs.writeFileSync(path.join(site, 'js', `pictures-${program}.js`),
       picturesScript(pictureTable([program])));
   }
-  fs.copyFileSync(core, path.join(site, 'js', 'vectors-core.js'));
+  for (const program of programs) {
+    fs.copyFileSync(path.join(coreDir, `core-${program}.js`), path.join(site, 'js', `core-${program}.js`));
+  }
   // The page's own scripts, which lesson.html loads in order.
   fs.mkdirSync(path.join(site, 'js', 'lesson'), { recursive: true });
   for (const script of fs.readdirSync(path.join(sources, 'lesson')).filter((f) => f.endsWith('.js'))) {
