@@ -78,6 +78,23 @@ function indexPage(template, lessons) {
   return template.replace('@LESSONS@', items.join('\n'));
 }
 
+// 使用说明.txt at the top of the folder, for the teacher who opens the copy or the zip: which
+// file to open, and the lessons. CRLF and a byte-order mark, for Windows' Notepad.
+function readme(lessons) {
+  const lines = [
+    '平面向量 课件 使用说明',
+    '',
+    '用浏览器（新版的 Chrome、Edge、Firefox 或 Safari）打开本文件夹中的 index.html，',
+    '就会看到课程列表，点一课即可打开。不需要联网，也不需要安装。',
+    '复制课件时，请复制整个文件夹，不要只复制其中的某些文件。',
+    '',
+    '各课（也可以直接打开对应的文件）：',
+    ...lessons.map((lesson, i) => `${i + 1}. ${lesson.title}（${lesson.name}.html）：${lesson.summary}`),
+    '',
+  ];
+  return '\ufeff' + lines.join('\r\n');
+}
+
 async function main([coreDir, site]) {
   if (!coreDir || !site) {
     process.stderr.write('usage: site.mjs CORE_DIR SITE_DIR\n');
@@ -105,6 +122,7 @@ async function main([coreDir, site]) {
   }
   // Any lesson by name: lesson.html?vecsub.
   fs.writeFileSync(path.join(site, 'lesson.html'), lessonPage(lessonTemplate, '', '平面向量', lessons));
+  fs.writeFileSync(path.join(site, '使用说明.txt'), readme(lessons));
   fs.writeFileSync(path.join(site, 'index.html'),
     indexPage(fs.readFileSync(path.join(sources, 'index.html'), 'utf8'), lessons));
 
