@@ -3,6 +3,7 @@
 #include "scriptrunner.h"
 
 #include <ostream>
+#include <utility>
 
 #include "canvas.h"
 #include "controls.h"
@@ -20,7 +21,10 @@ T& control(Form& form, const std::string& name) {
 }  // namespace
 
 Runner::Runner(Form& form, std::ostream& out)
-    : form_(form), out_(out), session_(form, Session::Lateness::DeliverAll) {
+    : Runner(form, [&out](const std::string& text) { out << text; }) {}
+
+Runner::Runner(Form& form, Print print)
+    : form_(form), print_(std::move(print)), session_(form, Session::Lateness::DeliverAll) {
   session_.load();
   session_.start(0);
   answerBoxes();
@@ -99,7 +103,7 @@ void Runner::speed(const Speed& command) {
 }
 
 void Runner::dump(const Dump& command) {
-  out_ << dumpState(form_, command.names) << "\n";
+  print_(dumpState(form_, command.names) + "\n");
 }
 
 Stop Runner::png(const Png& command) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env node
 // site.mjs CORE_DIR SITE_DIR: lays out the lesson site in SITE_DIR from the built modules in
-// CORE_DIR (core-NAME.js, one a lesson, named in teaching order in lessons.txt) and this work
+// CORE_DIR (core-NAME.js and .wasm, one a lesson, named in teaching order in lessons.txt; the
+// site's js/core-NAME.js holds both, the WebAssembly as base64 in VECTORS_WASM) and this work
 // tree: lessons.json, the lesson registry's list as the modules give it (for the tools), the
 // launcher index.html with those lessons in teaching order and their thumbnails, one
 // page per lesson (and lesson.html?NAME), the runtime, the style sheets, and the programs'
@@ -25,7 +26,9 @@ export async function moduleLessons(coreDir) {
   const names = fs.readFileSync(path.join(coreDir, 'lessons.txt'), 'utf8').split('\n').filter(Boolean);
   const entries = [];
   for (const name of names) {
-    const module = await createRequire(import.meta.url)(path.resolve(coreDir, `core-${name}.js`))();
+    const module = await createRequire(import.meta.url)(path.resolve(coreDir, `core-${name}.js`))({
+      wasmBinary: fs.readFileSync(path.join(coreDir, `core-${name}.wasm`)),
+    });
     const list = module.ccall('vec_lessons', 'string', [], []);
     entries.push(list.replace(/^\[\n/, '').replace(/\n\]\n$/, ''));
   }
@@ -49,10 +52,26 @@ export function pictureTable(programs) {
   return table;
 }
 
+// The page's own scripts as lesson.html names them, in its order (tools/web/site/lesson/).
+const pageScriptTag = /<script src="js\/lesson\/([a-z]+\.js)" defer><\/script>\n/g;
+const pageScripts = (template) => [...template.matchAll(pageScriptTag)].map((found) => found[1]);
+
+// They are read as one file, js/lesson.js, in that order: a page opened from a file reads each
+// file it names one after another before the first runs, which cost it about 25 ms.
+function pageScriptBundle(template) {
+  const unnamed = fs.readdirSync(path.join(sources, 'lesson'))
+    .filter((file) => file.endsWith('.js') && !pageScripts(template).includes(file));
+  if (unnamed.length) throw new Error(`lesson.html does not name ${unnamed.join(', ')}`);
+  return pageScripts(template).map((script) => `// ---- ${script} ----\n` +
+    fs.readFileSync(path.join(sources, 'lesson', script), 'utf8')).join('\n');
+}
+
 // A lesson's page, or (no program) lesson.html, which names the lessons it can open.
 function lessonPage(template, program, title, lessons) {
   const listed = lessons.map((lesson) => ({ name: lesson.name, title: lesson.title }));
+  let bundled = false;
   return template
+    .replace(pageScriptTag, () => (bundled ? '' : (bundled = true, '<script src="js/lesson.js" defer></script>\n')))
     .replace('@PROGRAM_ATTRIBUTE@', program ? ` data-program="${escapeHtml(program)}"`
       : ` data-lessons="${escapeHtml(JSON.stringify(listed))}"`)
     .replace('@CORE@', program ? `<script src="js/core-${program}.js" defer></script>\n` : '')
@@ -133,13 +152,12 @@ async function main([coreDir, site]) {
       picturesScript(pictureTable([program])));
   }
   for (const program of programs) {
-    fs.copyFileSync(path.join(coreDir, `core-${program}.js`), path.join(site, 'js', `core-${program}.js`));
+    const wasm = fs.readFileSync(path.join(coreDir, `core-${program}.wasm`)).toString('base64');
+    fs.writeFileSync(path.join(site, 'js', `core-${program}.js`),
+      `// The lesson's module: its WebAssembly (base64), then the loader, createVectors.\n` +
+      `var VECTORS_WASM = "${wasm}";\n` + fs.readFileSync(path.join(coreDir, `core-${program}.js`), 'utf8'));
   }
-  // The page's own scripts, which lesson.html loads in order.
-  fs.mkdirSync(path.join(site, 'js', 'lesson'), { recursive: true });
-  for (const script of fs.readdirSync(path.join(sources, 'lesson')).filter((f) => f.endsWith('.js'))) {
-    fs.copyFileSync(path.join(sources, 'lesson', script), path.join(site, 'js', 'lesson', script));
-  }
+  fs.writeFileSync(path.join(site, 'js', 'lesson.js'), pageScriptBundle(lessonTemplate));
   for (const sheet of ['lesson.css', 'index.css']) {
     fs.copyFileSync(path.join(sources, sheet), path.join(site, 'css', sheet));
   }

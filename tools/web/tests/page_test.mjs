@@ -25,8 +25,11 @@ const { replayer, snap, renderedPictures } = require(path.join(scripts, 'replay.
 const coreDir = process.env.WEB_DIR ? path.resolve(process.env.WEB_DIR, 'site-core')
   : path.join(root, 'build-web', 'site-core');
 const corePath = (program) => path.join(coreDir, `core-${program}.js`);
+const openCore = (program) => require(corePath(program))({
+  wasmBinary: fs.readFileSync(path.join(coreDir, `core-${program}.wasm`)),
+});
 const noBuild = !fs.existsSync(corePath('vecsub')) && 'no web build';
-const rules = noBuild ? null : readRules(await require(corePath('vecsub'))());
+const rules = noBuild ? null : readRules(await openCore('vecsub'));
 const { opcodes: Op, strokeFlags: Flag } = rules ? rules.drawing : {};
 const page = rules ? { ...replayer(rules.drawing), ...inputCodes(rules.input) } : {};
 
@@ -269,7 +272,7 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
 
   test('each module lists its own lesson as the desktop build does, and opens no other', async () => {
     for (const lesson of listed) {
-      const core = await require(corePath(lesson.name))();
+      const core = await openCore(lesson.name);
       assert.deepEqual(JSON.parse(core.ccall('vec_lessons', 'string', [], [])), [lesson]);
       for (const other of ['vecfoo', ...names.filter((name) => name !== lesson.name)]) {
         assert.equal(core.ccall('vec_open', 'number', ['string', 'number', 'number'], [other, 0, 0]),
@@ -280,7 +283,7 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
 
   for (const program of lessons) {
     test(`${program}: the window describes itself and every area replays`, async () => {
-      const core = await require(corePath(program))();
+      const core = await openCore(program);
       const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
       assert.equal(call('vec_open', 'number', ['string', 'number', 'number'], [program, 1, 0]), 1);
       scriptLine(core, 'run 3000');
@@ -328,7 +331,7 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
   }
 
   test('the fingerprint changes with what the surface shows', async () => {
-    const core = await require(corePath('vecsub'))();
+    const core = await openCore('vecsub');
     const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
     const fingerprint = () => call('vec_fingerprint', 'number', ['string'], ['Picture1']);
     call('vec_open', 'number', ['string', 'number', 'number'], ['vecsub', 1, 0]);
@@ -343,7 +346,7 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
 
   // The test hook's calls; the native tests compare whole scripts with the driver's.
   test('pause, step and pace on the test clock', async () => {
-    const core = await require(corePath('vecsub'))();
+    const core = await openCore('vecsub');
     const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
     const dump = () => scriptLine(core, 'dump').out;
     const open = () => call('vec_open', 'number', ['string', 'number', 'number'], ['vecsub', 1, 0]);
@@ -376,7 +379,7 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
   });
 
   test('on the page\'s clock a paused lesson asks for no frame', async () => {
-    const core = await require(corePath('vecsub'))();
+    const core = await openCore('vecsub');
     const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
     call('vec_open', 'number', ['string', 'number', 'number'], ['vecsub', 0, 1000]);
     call('vec_click', 'number', ['string', 'number'], ['Command1', 1100]);

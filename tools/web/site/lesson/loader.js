@@ -6,6 +6,24 @@
   const parts = global.VectorsPage = global.VectorsPage || {};
   const doc = global.document;
 
+  // Started at once, while the page's other scripts are read: the module compiles on the
+  // browser's other threads meanwhile, and the fonts of the page's sheet are decoded, so that the
+  // first frame is drawn with them a little sooner.
+  // The module's WebAssembly, from the base64 its script holds.
+  function wasmBytes() {
+    const text = global.atob(global.VECTORS_WASM);
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    return bytes;
+  }
+  parts.startCore = () => global.createVectors(
+    typeof global.VECTORS_WASM === 'string' ? { wasmBinary: wasmBytes() } : {});
+  if (typeof global.createVectors === 'function') {
+    parts.coreStarting = parts.startCore();
+    parts.coreStarting.catch(() => {});  // start.js says why it failed
+  }
+  if (doc.fonts && doc.fonts.forEach) doc.fonts.forEach((face) => { face.load().catch(() => {}); });
+
   // The file a lesson's module is in.
   parts.coreFile = (program) => 'js/core-' + program + '.js';
 

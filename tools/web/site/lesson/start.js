@@ -80,7 +80,7 @@
 
   function open(program) {
     const settle = hook.ready;
-    global.createVectors().then((core) => {
+    (parts.coreStarting || parts.startCore()).then((core) => {
       const rules = parts.readRules(core);
       const opened = core.ccall('vec_open', 'number', ['string', 'number', 'number'],
         [program, hook.on ? 1 : 0, performance.now()]);
