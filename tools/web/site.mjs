@@ -5,8 +5,8 @@
 // tree: lessons.json, the lesson registry's list as the modules give it (for the tools), the
 // launcher index.html with those lessons in teaching order and their thumbnails, one
 // page per lesson (and lesson.html?NAME), the runtime, the style sheets, and the programs'
-// pictures as data (each lesson's own in js/pictures-NAME.js, all of them in js/pictures.js for
-// lesson.html), since a page opened from a file may not read the files beside it into a canvas.
+// pictures as data (each lesson's own in js/pictures-NAME.js, which lesson.html loads with the
+// lesson's module), since a page opened from a file may not read the files beside it into a canvas.
 // A lesson's page loads only its own module, pictures and fonts (fonts/NAME.css).
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
@@ -76,7 +76,8 @@ function lessonPage(template, program, title, lessons) {
       : ` data-lessons="${escapeHtml(JSON.stringify(listed))}"`)
     .replace('@CORE@', program ? `<script src="js/core-${program}.js" defer></script>\n` : '')
     .replace('@FONTS@', program || 'fonts')
-    .replace('@PICTURES@', program ? `pictures-${program}` : 'pictures')
+    .replace('<script src="js/@PICTURES@.js" defer></script>\n',
+      program ? `<script src="js/pictures-${program}.js" defer></script>\n` : '')
     .replace('@ICON@', program || 'vectors')
     .replace('@TITLE@', escapeHtml(title));
 }
@@ -146,7 +147,6 @@ async function main([coreDir, site]) {
     indexPage(fs.readFileSync(path.join(sources, 'index.html'), 'utf8'), lessons));
 
   const programs = lessons.map((lesson) => lesson.name);
-  fs.writeFileSync(path.join(site, 'js', 'pictures.js'), picturesScript(pictureTable(programs)));
   for (const program of programs) {
     fs.writeFileSync(path.join(site, 'js', `pictures-${program}.js`),
       picturesScript(pictureTable([program])));

@@ -1,5 +1,5 @@
-// The lesson's module: a lesson's page names its own core-NAME.js in a script tag; lesson.html
-// (any lesson by name) loads the one it is asked for. Classic scripts only, which a page opened
+// The lesson's module: a lesson's page names its own core-NAME.js (and pictures-NAME.js) in
+// script tags; lesson.html (any lesson by name) loads those of the lesson it is asked for. Classic scripts only, which a page opened
 // from a file may load.
 (function (global) {
   'use strict';
@@ -27,18 +27,25 @@
   // The file a lesson's module is in.
   parts.coreFile = (program) => 'js/core-' + program + '.js';
 
-  // Resolves true once createVectors is there, false when the file is missing.
+  // A classic script added to the page: resolves true once run, false when it is missing.
+  function loadScript(src) {
+    return new Promise((resolve) => {
+      const script = doc.createElement('script');
+      script.src = src;
+      script.onload = () => resolve(true);
+      script.onerror = () => resolve(false);
+      doc.head.appendChild(script);
+    });
+  }
+
+  // Resolves true once createVectors is there, false when the file is missing. lesson.html
+  // loads the lesson's pictures with it.
   parts.loadCore = function (program) {
     if (typeof global.createVectors === 'function') return Promise.resolve(true);
     // A lesson's own page had its script tag, and the file was not there.
     if (doc.documentElement.dataset.program) return Promise.resolve(false);
-    return new Promise((resolve) => {
-      const script = doc.createElement('script');
-      script.src = parts.coreFile(program);
-      script.onload = () => resolve(typeof global.createVectors === 'function');
-      script.onerror = () => resolve(false);
-      doc.head.appendChild(script);
-    });
+    return Promise.all([loadScript('js/pictures-' + program + '.js'), loadScript(parts.coreFile(program))])
+      .then(() => typeof global.createVectors === 'function');
   };
 
   // The lessons lesson.html can open ({name, title}, teaching order); none on a lesson's page.
