@@ -38,9 +38,9 @@ const std::vector<Animation>& animations() {
 Stage::Stage(const Animation& animation) : form_(lessons::find(animation.program)->makeForm()) {
   script_ = std::make_unique<kit::script::Runner>(*form_, out_);
   std::istringstream lines(animation.setup);
-  script_->run(lines);
+  const bool setUp = !script_->run(lines);
   timer_ = static_cast<kit::Timer*>(form_->find(animation.timer));
-  ready_ = timer_ && timer_->Enabled();
+  ready_ = setUp && timer_ && timer_->Enabled();
 }
 
 }  // namespace bench

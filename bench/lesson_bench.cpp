@@ -37,7 +37,7 @@ void wholeLesson(benchmark::State& state, const Lesson& lesson) {
     std::ostringstream out;
     kit::script::Runner script(*form, out);
     std::istringstream lines(lesson.script);
-    script.run(lines);
+    if (script.run(lines)) state.SkipWithError("the script stopped");
     benchmark::DoNotOptimize(form.get());
   }
 }

@@ -11,7 +11,7 @@ class Form;
 
 namespace kit {
 
-// Throws std::invalid_argument naming an unknown control.
+// Every control, or those named, which must be the form's (the script reader checks them).
 std::string dumpState(kit::Form& form, const std::vector<std::string>& names);
 
 }  // namespace kit

@@ -5,7 +5,7 @@
 #pragma once
 
 #include <iosfwd>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,10 +18,13 @@ class Form;
 
 namespace script {
 
-// Stops the script; the message is what the driver prints after its name.
-struct Error : std::runtime_error {
-  using std::runtime_error::runtime_error;
+// Stops the script; the message is what the driver prints after its name. Returned, never
+// thrown: the page's module is built without exceptions.
+struct Error {
+  std::string message;
 };
+// What carrying out a line (or a script) gives: nothing, or the error that stops the script.
+using Stop = std::optional<Error>;
 
 // down B S X Y / move B S X Y: on Picture1, in its units.
 struct Mouse {
@@ -85,10 +88,13 @@ struct Names {
   bool has(Kind kind, const std::string& name) const;
 };
 
-// The command a line (without its line break) gives for this window; throws Error.
-Command parse(std::string_view line, const Names& names);
+// A line's command, or the error that stops the script on it.
+using Reading = std::variant<Command, Error>;
 
-// What a driver does with each command; any of them may throw Error to stop the script.
+// What a line (without its line break) gives for this window.
+Reading parse(std::string_view line, const Names& names);
+
+// What a driver does with each command; only a picture can fail (no renderer, or no file).
 class Executor {
  public:
   virtual ~Executor() = default;
@@ -103,14 +109,16 @@ class Executor {
   virtual void step() = 0;
   virtual void speed(const Speed& command) = 0;
   virtual void dump(const Dump& command) = 0;
-  virtual void png(const Png& command) = 0;
+  virtual Stop png(const Png& command) = 0;
 };
 
-void execute(const Command& command, Executor& executor);
+[[nodiscard]] Stop execute(const Command& command, Executor& executor);
+// The line read, then carried out.
+[[nodiscard]] Stop execute(std::string_view line, const Names& names, Executor& executor);
 
 // Every line of `in`, read as std::getline splits it (a carriage return before a line feed
-// dropped); an Error names its line: "line 3: unknown command: frobnicate".
-void runScript(std::istream& in, const Names& names, Executor& executor);
+// dropped), up to the first error, which names its line: "line 3: unknown command: frobnicate".
+[[nodiscard]] Stop runScript(std::istream& in, const Names& names, Executor& executor);
 
 }  // namespace script
 }  // namespace kit

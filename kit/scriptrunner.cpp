@@ -3,6 +3,7 @@
 #include "scriptrunner.h"
 
 #include <ostream>
+#include <utility>
 
 #include "canvas.h"
 #include "controls.h"
@@ -20,7 +21,10 @@ T& control(Form& form, const std::string& name) {
 }  // namespace
 
 Runner::Runner(Form& form, std::ostream& out)
-    : form_(form), out_(out), session_(form, Session::Lateness::DeliverAll) {
+    : Runner(form, [&out](const std::string& text) { out << text; }) {}
+
+Runner::Runner(Form& form, Print print)
+    : form_(form), print_(std::move(print)), session_(form, Session::Lateness::DeliverAll) {
   session_.load();
   session_.start(0);
   answerBoxes();
@@ -39,12 +43,12 @@ bool Runner::deliver(const std::function<void()>& handler) {
   return ran;
 }
 
-void Runner::runLine(std::string_view line) {
-  execute(parse(line, names_), *this);
+Stop Runner::runLine(std::string_view line) {
+  return execute(line, names_, *this);
 }
 
-void Runner::run(std::istream& in) {
-  runScript(in, names_, *this);
+Stop Runner::run(std::istream& in) {
+  return runScript(in, names_, *this);
 }
 
 void Runner::mouse(const Mouse& command) {
@@ -99,12 +103,13 @@ void Runner::speed(const Speed& command) {
 }
 
 void Runner::dump(const Dump& command) {
-  out_ << dumpState(form_, command.names) << "\n";
+  print_(dumpState(form_, command.names) + "\n");
 }
 
-void Runner::png(const Png& command) {
-  if (!renderPng) throw Error("png is not available here");
-  renderPng(form_, command.file);
+Stop Runner::png(const Png& command) {
+  if (!renderPng) return Error{"png is not available here"};
+  if (!renderPng(form_, command.file)) return Error{"cannot write " + command.file};
+  return {};
 }
 
 }  // namespace kit::script

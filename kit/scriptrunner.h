@@ -15,8 +15,14 @@ namespace kit::script {
 
 class Runner : public Executor {
  public:
+  // What a dump prints, line break included.
+  using Print = std::function<void(const std::string& text)>;
+
   // Runs the form's Form_Load; the script's clock starts at 0. Dumps go to `out`.
   Runner(Form& form, std::ostream& out);
+  // The same, dumps given to `print`: no streams, which would make a page's module a fifth
+  // larger.
+  Runner(Form& form, Print print);
 
   Form& form() { return form_; }
   Session& session() { return session_; }
@@ -25,8 +31,9 @@ class Runner : public Executor {
   // The script's clock: the lesson's time, but for pauses and the teacher's speed.
   double now() const { return wall_; }
 
-  // Renders the whole window into a PNG file; installed by whoever has a window toolkit.
-  std::function<void(Form&, const std::string& file)> renderPng;
+  // Renders the whole window into a PNG file, false when it cannot write it; installed by
+  // whoever has a window toolkit.
+  std::function<bool(Form&, const std::string& file)> renderPng;
 
   // Delivers a handler now, answering the message boxes it asks for with OK at once; false when
   // the session refused it or there is none.
@@ -35,9 +42,9 @@ class Runner : public Executor {
   // Answers the message boxes the lesson asked for since, with OK.
   void answerBoxes();
 
-  void runLine(std::string_view line);
-  // Every line; an Error names the line.
-  void run(std::istream& in);
+  [[nodiscard]] Stop runLine(std::string_view line);
+  // Every line up to the first error, which names its line.
+  [[nodiscard]] Stop run(std::istream& in);
 
   void mouse(const Mouse& command) override;
   void click(const Click& command) override;
@@ -50,11 +57,11 @@ class Runner : public Executor {
   void step() override;
   void speed(const Speed& command) override;
   void dump(const Dump& command) override;
-  void png(const Png& command) override;
+  Stop png(const Png& command) override;
 
  private:
   Form& form_;
-  std::ostream& out_;
+  Print print_;
   Session session_;
   Names names_;
   double wall_ = 0;

@@ -4,6 +4,7 @@
 
 #include "kit/json.h"
 #include "lesson_forms.h"
+#include "lessons/built.h"
 
 namespace lessons {
 
@@ -12,12 +13,15 @@ const std::vector<Lesson>& all() {
   const Face Song{kit::faces::kSong}, SongBold{kit::faces::kSong, true};
   const Face Kai{kit::faces::kKai}, KaiBold{kit::faces::kKai, true};
   const Face Times{kit::faces::kTimes}, TimesBold{kit::faces::kTimes, true};
-  static const std::vector<Lesson> list = {
+  static const std::vector<Lesson> list = [&] {
+    std::vector<Lesson> lessons;
 #define LESSON(name, header, form, title, summary, ...) \
-  {#name, title, summary, name::kDescription, {__VA_ARGS__}},
+  if constexpr (built(#name))                           \
+    lessons.push_back({#name, title, summary, name::kDescription, {__VA_ARGS__}});
 #include "lessons/lessons.list"
 #undef LESSON
-  };
+    return lessons;
+  }();
   return list;
 }
 

@@ -54,7 +54,7 @@ bool isInput(const script::Command& command) {
 }
 
 std::string errorAnswer(const script::Error& error) {
-  return kit::JsonObject().raw("error", kit::jsonBytes(error.what())).str();
+  return kit::JsonObject().raw("error", kit::jsonBytes(error.message)).str();
 }
 
 }  // namespace
@@ -62,31 +62,27 @@ std::string errorAnswer(const script::Error& error) {
 std::string hookLine(Lesson& lesson, std::string_view line) {
   script::Runner* runner = lesson.runner();
   if (!runner) return R"({"error":"not a test page"})";
+  const script::Reading read = script::parse(line, runner->names());
+  if (const auto* error = std::get_if<script::Error>(&read)) return errorAnswer(*error);
+  const script::Command& command = std::get<script::Command>(read);
   kit::JsonObject out;
-  try {
-    const script::Command command = script::parse(line, runner->names());
-    if (std::holds_alternative<std::monostate>(command) || isInput(command)) {
-      std::visit(Describe{out}, command);
-    } else if (const auto* dump = std::get_if<script::Dump>(&command)) {
-      out.add("command", "dump").add("out", kit::dumpState(lesson.form(), dump->names));
-    } else {
-      script::execute(command, *runner);
-      std::visit(Describe{out}, command);
-      out.add("ran", true);
-    }
-  } catch (const script::Error& error) {
-    return errorAnswer(error);
+  if (std::holds_alternative<std::monostate>(command) || isInput(command)) {
+    std::visit(Describe{out}, command);
+  } else if (const auto* dump = std::get_if<script::Dump>(&command)) {
+    out.add("command", "dump").add("out", kit::dumpState(lesson.form(), dump->names));
+  } else {
+    if (const script::Stop stop = script::execute(command, *runner)) return errorAnswer(*stop);
+    std::visit(Describe{out}, command);
+    out.add("ran", true);
   }
   return out.str();
 }
 
 std::string readLine(const kit::script::Names& names, std::string_view line) {
+  const script::Reading read = script::parse(line, names);
+  if (const auto* error = std::get_if<script::Error>(&read)) return errorAnswer(*error);
   kit::JsonObject out;
-  try {
-    std::visit(Describe{out}, script::parse(line, names));
-  } catch (const script::Error& error) {
-    return errorAnswer(error);
-  }
+  std::visit(Describe{out}, std::get<script::Command>(read));
   return out.str();
 }
 

@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include <sstream>
-
 #include "kit/form.h"
 #include "kit/scriptrunner.h"
 #include "kit/session.h"
@@ -91,7 +89,6 @@ class Lesson {
   std::unique_ptr<kit::Form> form_;
   std::string description_;
   double designWidth_, designHeight_;  // twips, before Form_Load
-  std::ostringstream printed_;         // the runner's dumps, which the test hook takes itself
   // The virtual clock is the desktop driver's own; the page's clock has a session of its own.
   std::unique_ptr<kit::script::Runner> runner_;
   std::unique_ptr<kit::Session> own_;

@@ -69,11 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const std::string_view line = text.substr(start, end - start);
       start = end + 1;
       if (asksTooMuch(line)) continue;
-      try {
-        script.runLine(std::string(line));
-      } catch (const kit::script::Error&) {
-        // A line the driver refuses is skipped, as a script would stop there.
-      }
+      // A line the driver refuses is skipped, as a script would stop there.
+      (void)script.runLine(line);
       if (const std::string failure = check(*form); !failure.empty()) fail(program, failure);
       out.str("");
     }

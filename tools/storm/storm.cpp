@@ -17,10 +17,8 @@ Outcome blow(kit::Form& form, kit::script::Runner& script, Choices& choices, lon
     std::string line = nextEvent(form, choices);
     outcome.trail.push_back(line);
     if (outcome.trail.size() > kTrail) outcome.trail.pop_front();
-    try {
-      script.runLine(line);
-    } catch (const kit::script::Error& error) {
-      outcome.failure = std::string("the driver refused an event: ") + error.what();
+    if (const kit::script::Stop stop = script.runLine(line)) {
+      outcome.failure = "the driver refused an event: " + stop->message;
       ++outcome.events;
       return outcome;
     }

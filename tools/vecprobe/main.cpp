@@ -12,7 +12,7 @@
 namespace {
 
 // The window is built only for pictures, on an off-screen platform unless one is chosen.
-void renderPng(std::unique_ptr<QApplication>& app, kit::Form& form, const std::string& file) {
+bool renderPng(std::unique_ptr<QApplication>& app, kit::Form& form, const std::string& file) {
   if (!app) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
@@ -22,8 +22,7 @@ void renderPng(std::unique_ptr<QApplication>& app, kit::Form& form, const std::s
   }
   kitqt::FormWindow window(form);
   window.syncWidgets();
-  if (!window.grab().save(QString::fromStdString(file), "PNG"))
-    throw kit::script::Error("cannot write " + file);
+  return window.grab().save(QString::fromStdString(file), "PNG");
 }
 
 }  // namespace
@@ -52,13 +51,11 @@ int main(int argc, char** argv) {
   std::unique_ptr<kit::Form> form = lesson->makeForm();
   kit::script::Runner script(*form, std::cout);
   script.renderPng = [&app](kit::Form& form, const std::string& file) {
-    renderPng(app, form, file);
+    return renderPng(app, form, file);
   };
-  try {
-    script.run(*in);
-  } catch (const kit::script::Error& error) {
+  if (const kit::script::Stop stop = script.run(*in)) {
     std::cout.flush();
-    std::cerr << "vecprobe: " << error.what() << "\n";
+    std::cerr << "vecprobe: " << stop->message << "\n";
     return 2;
   }
   return 0;

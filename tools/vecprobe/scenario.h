@@ -17,10 +17,10 @@ class ScenarioTest : public ::testing::Test {
   std::ostringstream out;
   kit::script::Runner script{form, out};
 
-  // Runs driver commands, one a line.
+  // Runs driver commands, one a line; a line the driver refuses fails the test.
   void run(const std::string& lines) {
     std::istringstream in(lines);
-    script.run(in);
+    if (const kit::script::Stop stop = script.run(in)) ADD_FAILURE() << stop->message;
   }
   // The whole state as the driver prints it, to tell whether an event changed anything.
   std::string state() {

@@ -15,6 +15,6 @@ cmake --build "$out" -j2
 
 site="$out/site"
 rm -rf "$site"
-node tools/web/site.mjs "$out/site-core/vectors-core.js" "$site"
+node tools/web/site.mjs "$out/site-core" "$site"
 bash tools/web/fonts.sh "$site"
 tools/web/zip.sh "$out"

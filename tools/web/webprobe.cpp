@@ -53,13 +53,11 @@ EMSCRIPTEN_KEEPALIVE int webprobe_create(const char* program) {
 EMSCRIPTEN_KEEPALIVE int webprobe_run_line(int handle, const char* line, int length) {
   Session* session = find(handle);
   if (!session) return -1;
-  try {
-    session->script->runLine(std::string(line, static_cast<std::size_t>(length)));
-  } catch (const kit::script::Error& error) {
-    session->error = error.what();
-    return 1;
-  }
-  return 0;
+  const kit::script::Stop stop =
+      session->script->runLine(std::string_view(line, static_cast<std::size_t>(length)));
+  if (!stop) return 0;
+  session->error = stop->message;
+  return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* webprobe_error(int handle) {

@@ -22,7 +22,7 @@ TEST_F(Startup, LoadSetsUnitsAndTheMultiple) {
 }
 
 TEST_F(Startup, FirstTickDrawsTheAxesAndTheStartVector) {
-  script.runLine("run 20");
+  ASSERT_FALSE(script.runLine("run 20"));
   EXPECT_FALSE(form.Timer1.Enabled());
   EXPECT_EQ(float(form.Line1.X1), 0);
   EXPECT_EQ(float(form.Line1.Y1), 0);
@@ -57,14 +57,14 @@ TEST_F(Startup, FirstTickDrawsTheAxesAndTheStartVector) {
 }
 
 TEST_F(Startup, TheStartTickNeverRunsAgain) {
-  script.runLine("run 1000");
+  ASSERT_FALSE(script.runLine("run 1000"));
   const std::size_t drawn = form.Picture1.drawing().size();
-  script.runLine("tick Timer1 5");
+  ASSERT_FALSE(script.runLine("tick Timer1 5"));
   EXPECT_EQ(form.Picture1.drawing().size(), drawn);
 }
 
 TEST_F(Startup, DumpListsControlsInDesignOrder) {
-  script.runLine("run 20");
+  ASSERT_FALSE(script.runLine("run 20"));
   const std::string all = state();
   // Every control in the order the form declares it, then the window, its variables, the
   // messages and the drawing.
@@ -79,7 +79,8 @@ TEST_F(Startup, DumpListsControlsInDesignOrder) {
   for (const char* key : {"form", "vars", "messages", "drawing"}) expectNext(key);
 
   out.str("");
-  script.runLine("dump Timer1 Line1 Label1");  // named controls come in the order named
+  ASSERT_FALSE(
+      script.runLine("dump Timer1 Line1 Label1"));  // named controls come in the order named
   const std::string named = out.str();
   EXPECT_EQ(
       named.rfind(
@@ -96,9 +97,8 @@ TEST_F(Startup, DumpListsControlsInDesignOrder) {
 }
 
 TEST_F(Startup, UnknownNamesStopTheScript) {
-  EXPECT_THROW(script.runLine("dump Line99"), kit::script::Error);
-  EXPECT_THROW(script.runLine("click Command9"), kit::script::Error);
-  EXPECT_THROW(script.runLine("jump"), kit::script::Error);
+  for (const char* line : {"dump Line99", "click Command9", "jump"})
+    EXPECT_TRUE(script.runLine(line).has_value()) << line;
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST(StormEvents, AreValidDriverLinesThatReachEveryKindOfEvent) {
   for (int i = 0; i < 3000; ++i) {
     const std::string line = storm::nextEvent(*form, choices);
     kinds[line.substr(0, line.find(' '))]++;
-    ASSERT_NO_THROW(script.runLine(line)) << line;
+    ASSERT_FALSE(script.runLine(line).has_value()) << line;
   }
   for (const char* kind : {"down", "move", "click", "type", "key", "tick", "run"})
     EXPECT_GT(kinds[kind], 0) << kind;

@@ -20,12 +20,16 @@ const { readRules, nextSpeed, speedLabel, badgeText } = require(path.join(script
 const { inputCodes, presenterKey } = require(path.join(scripts, 'codes.js'));
 const { replayer, snap, renderedPictures } = require(path.join(scripts, 'replay.js'));
 
-// The module as the page calls it, when one has been built, and the rules it hands the page.
+// The lessons' modules (one a lesson) as the page calls them, when they have been built, and the
+// rules they hand the page.
 const coreDir = process.env.WEB_DIR ? path.resolve(process.env.WEB_DIR, 'site-core')
   : path.join(root, 'build-web', 'site-core');
-const corePath = path.join(coreDir, 'vectors-core.js');
-const noBuild = !fs.existsSync(corePath) && 'no web build';
-const rules = noBuild ? null : readRules(await require(corePath)());
+const corePath = (program) => path.join(coreDir, `core-${program}.js`);
+const openCore = (program) => require(corePath(program))({
+  wasmBinary: fs.readFileSync(path.join(coreDir, `core-${program}.wasm`)),
+});
+const noBuild = !fs.existsSync(corePath('vecsub')) && 'no web build';
+const rules = noBuild ? null : readRules(await openCore('vecsub'));
 const { opcodes: Op, strokeFlags: Flag } = rules ? rules.drawing : {};
 const page = rules ? { ...replayer(rules.drawing), ...inputCodes(rules.input) } : {};
 
@@ -266,20 +270,20 @@ function scriptLine(core, line) {
 describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json') }, () => {
   const lessons = names;
 
-  test('the module lists the lessons the desktop build does', async () => {
-    const core = await require(corePath)();
-    assert.deepEqual(JSON.parse(core.ccall('vec_lessons', 'string', [], [])), listed);
-  });
-
-  test('an unknown lesson is refused', async () => {
-    const core = await require(corePath)();
-    assert.equal(core.ccall('vec_open', 'number', ['string', 'number', 'number'], ['vecfoo', 0, 0]),
-      0);
+  test('each module lists its own lesson as the desktop build does, and opens no other', async () => {
+    for (const lesson of listed) {
+      const core = await openCore(lesson.name);
+      assert.deepEqual(JSON.parse(core.ccall('vec_lessons', 'string', [], [])), [lesson]);
+      for (const other of ['vecfoo', ...names.filter((name) => name !== lesson.name)]) {
+        assert.equal(core.ccall('vec_open', 'number', ['string', 'number', 'number'], [other, 0, 0]),
+          0, `${lesson.name}'s module opens no ${other}`);
+      }
+    }
   });
 
   for (const program of lessons) {
     test(`${program}: the window describes itself and every area replays`, async () => {
-      const core = await require(corePath)();
+      const core = await openCore(program);
       const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
       assert.equal(call('vec_open', 'number', ['string', 'number', 'number'], [program, 1, 0]), 1);
       scriptLine(core, 'run 3000');
@@ -327,7 +331,7 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
   }
 
   test('the fingerprint changes with what the surface shows', async () => {
-    const core = await require(corePath)();
+    const core = await openCore('vecsub');
     const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
     const fingerprint = () => call('vec_fingerprint', 'number', ['string'], ['Picture1']);
     call('vec_open', 'number', ['string', 'number', 'number'], ['vecsub', 1, 0]);
@@ -342,7 +346,7 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
 
   // The test hook's calls; the native tests compare whole scripts with the driver's.
   test('pause, step and pace on the test clock', async () => {
-    const core = await require(corePath)();
+    const core = await openCore('vecsub');
     const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
     const dump = () => scriptLine(core, 'dump').out;
     const open = () => call('vec_open', 'number', ['string', 'number', 'number'], ['vecsub', 1, 0]);
@@ -375,7 +379,7 @@ describe('module', { skip: noBuild || (listed.length === 0 && 'no lessons.json')
   });
 
   test('on the page\'s clock a paused lesson asks for no frame', async () => {
-    const core = await require(corePath)();
+    const core = await openCore('vecsub');
     const call = (name, returns, types, args) => core.ccall(name, returns, types, args);
     call('vec_open', 'number', ['string', 'number', 'number'], ['vecsub', 0, 1000]);
     call('vec_click', 'number', ['string', 'number'], ['Command1', 1100]);

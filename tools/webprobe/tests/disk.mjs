@@ -2,8 +2,11 @@
 // file:// address lists the five lessons in teaching order; its third link, followed by a real
 // click, opens vecsub, which loads and draws without errors. Opened again in test mode, the
 // button labelled 作a-b (found by its label) grows a-b, and after the clock has run Line7 ends
-// on A.
+// on A. The folder says at its top which file to open (使用说明.txt, naming every lesson); a
+// copy without a lesson's module or pictures says it is incomplete, naming the file.
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { parseArgs } from 'node:util';
@@ -55,4 +58,27 @@ await oneCheck(async (browser) => {
   assert.notDeepEqual([Line7.X1, Line7.Y1], [Line7.X2, Line7.Y2], 'a-b has grown');
   assert.deepEqual(await pageErrors(page, seen), []);
   console.log(`${id} 作a-b: Line7 from (${Line7.X1}, ${Line7.Y1}) to A (${Line7.X2}, ${Line7.Y2})`);
+});
+
+await oneCheck(async (browser) => {
+  const readme = fs.readFileSync(path.join(site, '使用说明.txt'), 'utf8');
+  assert.match(readme, /打开.*index\.html/, '使用说明.txt says to open index.html');
+  const listed = JSON.parse(fs.readFileSync(path.join(site, 'lessons.json'), 'utf8'));
+  for (const lesson of listed) assert.ok(readme.includes(lesson.title), `使用说明.txt names ${lesson.title}`);
+
+  for (const file of ['js/pictures-vecsub.js', 'js/core-vecsub.js']) {
+    const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'vectors-copy-'));
+    try {
+      fs.cpSync(site, copy, { recursive: true });
+      fs.rmSync(path.join(copy, file));
+      const { context, page } = await newPage(browser);
+      await page.goto(pathToFileURL(path.join(copy, 'vecsub.html')).href, { waitUntil: 'load' });
+      const notice = page.locator('.notice');
+      await notice.waitFor({ timeout: 10_000 });
+      assert.match(await notice.innerText(), new RegExp(`文件不完整（缺少 ${file}）`), `without ${file}`);
+      await context.close();
+    } finally {
+      fs.rmSync(copy, { recursive: true, force: true });
+    }
+  }
 });

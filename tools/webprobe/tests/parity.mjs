@@ -1,4 +1,5 @@
-// parity.mjs --vecprobe PATH [--site DIR] [--golden DIR]: the same scripts through the desktop
+// parity.mjs --vecprobe PATH [--site DIR] [--golden DIR] [--match REGEX] [--browser-args ARGS]:
+// the same scripts through the desktop
 // driver and through webprobe on the site's pages, which must agree: the same exit code, the
 // same message (less the driver's name) and the same dumps, byte for byte. The scripts: every
 // *.probe of the work tree on each lesson, the random scripts tools/web/tests/PROGRAM.N.script
@@ -6,6 +7,8 @@
 // are blanked; a dump is added at the end of each script. A line that webprobe leaves out must
 // be marked as input a browser cannot give, at least on some lesson (a comment `# browser:
 // cannot ...` right before it, which vecprobe skips); vecprobe's run leaves it out too.
+// --match keeps the scripts whose labels it matches (and leaves out the command lines);
+// --browser-args (blank-separated) go to Chromium, e.g. to turn a WebAssembly feature off.
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -19,6 +22,8 @@ const { values: options } = parseArgs({
     site: { type: 'string', default: defaultSite },
     golden: { type: 'string' },
     only: { type: 'string' }, // a part of the labels to run, for a quick look
+    match: { type: 'string' },
+    'browser-args': { type: 'string', default: '' },
   },
 });
 if (!options.vecprobe) {
@@ -78,7 +83,10 @@ for (const script of stops)
   cases.push({ label: `vecscale: ${JSON.stringify(script)}`, program: 'vecscale', script });
 
 const only = options.only;
-const chosen = cases.filter((c) => !only || c.label.includes(only));
+const matching = options.match ? new RegExp(options.match) : null;
+const chosen = cases.filter((c) => (!only || c.label.includes(only)) &&
+  (!matching || matching.test(c.label)));
+const browserArgs = options['browser-args'].split(' ').filter(Boolean);
 
 const native = (args, input) => {
   const run = spawnSync(vecprobe, args, {
@@ -165,7 +173,7 @@ async function firstDifference(c) {
 }
 
 const started = Date.now();
-const browser = await launch();
+const browser = await launch(browserArgs);
 try {
   for (const c of chosen) {
     let web;
@@ -193,7 +201,7 @@ try {
 }
 
 // Command lines that are refused, through both commands.
-if (!only) {
+if (!only && !matching) {
   const lines = [
     ['unknown program', ['nosuch']],
     ['the launcher is no program', ['index']],

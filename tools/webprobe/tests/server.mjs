@@ -1,19 +1,18 @@
 // server.mjs [--site DIR]: the site from a web server (tools/web/serve.py, as ./run.sh web starts
 // it). The launcher and every lesson page load over http:// with every file they ask for there
-// (each lesson its own pictures and fonts, and every script of js/lesson/) and no error; each
-// lesson draws on its surface; lesson.html opens a lesson by name and says in Chinese when there is no such lesson; a browser
+// (each lesson its own module, pictures and fonts, and the page's script js/lesson.js) and no
+// error; each
+// lesson draws on its surface; lesson.html opens a lesson by name, says in Chinese when there is
+// no such lesson and offers every lesson and the launcher when it names none; a browser
 // that cannot start the module is told so, with the way back.
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
-import fs from 'node:fs';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
 import { defaultSite, lessons, newPage, oneCheck, pageErrors, workTree } from '../lib/browser.mjs';
 
 const { values: options } = parseArgs({ options: { site: { type: 'string', default: defaultSite } } });
 const site = path.resolve(options.site);
-// The page's own scripts, every one of which each lesson page must load.
-const pageScripts = fs.readdirSync(path.join(site, 'js', 'lesson')).filter((f) => f.endsWith('.js'));
 
 // Starts the server and gives its address once it has said it.
 function serve() {
@@ -55,12 +54,13 @@ try {
         await page.waitForSelector('#Picture1');
         const kinds = await page.evaluate(() =>
           performance.getEntriesByType('resource').map((entry) => entry.name.replace(/^.*\//, '')));
-        assert.ok(kinds.includes(`pictures-${name}.js`) && kinds.includes(`${name}.css`),
-          `${name}.html loads its own pictures and fonts: ${kinds.join(' ')}`);
-        assert.ok(!kinds.includes('pictures.js') && !kinds.includes('fonts.css'),
-          `${name}.html loads no other lesson's pictures or fonts`);
-        const missing = pageScripts.filter((script) => !kinds.includes(script));
-        assert.deepEqual(missing, [], `${name}.html loads every one of the page's scripts`);
+        assert.ok(kinds.includes(`pictures-${name}.js`) && kinds.includes(`${name}.css`) &&
+          kinds.includes(`core-${name}.js`),
+          `${name}.html loads its own module, pictures and fonts: ${kinds.join(' ')}`);
+        assert.ok(!kinds.includes('pictures.js') && !kinds.includes('fonts.css') &&
+          kinds.every((kind) => !kind.startsWith('core-') || kind === `core-${name}.js`),
+          `${name}.html loads no other lesson's module, pictures or fonts`);
+        assert.ok(kinds.includes('lesson.js'), `${name}.html loads the page's script`);
       }
       assert.deepEqual(await pageErrors(page, seen), [], `${name}.html runs without errors`);
       await context.close();
@@ -75,11 +75,17 @@ try {
     await open(page, `${root}lesson.html?nosuch`);
     await page.waitForSelector('.notice');
     assert.match(await page.locator('.notice').innerText(), /没有名为“nosuch”的课/);
+    // Named no lesson, it offers every lesson and the launcher.
+    await open(page, `${root}lesson.html`);
+    await page.waitForSelector('.notice');
+    assert.deepEqual(await page.locator('.notice a').evaluateAll((links) =>
+      links.map((link) => link.getAttribute('href'))),
+    [...lessons.map((name) => `${name}.html`), 'index.html']);
     await context.close();
 
     // A browser that cannot start the module (too old for its WebAssembly) says so.
     const old = await newPage(browser);
-    await old.page.route('**/js/vectors-core.js', (route) => route.fulfill({
+    await old.page.route('**/js/core-*.js', (route) => route.fulfill({
       contentType: 'text/javascript',
       body: 'var createVectors = () => Promise.reject(new Error("CompileError: too old"));',
     }));

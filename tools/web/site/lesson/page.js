@@ -99,7 +99,7 @@
     whenShown() {
       const fonts = doc.fonts ? doc.fonts.ready : Promise.resolve();
       return Promise.all([parts.picturesLoaded(), fonts]).then(() => {
-        this.painter.repaint(true);
+        if (this.painter.stale || !doc.fonts) this.painter.repaint(true);
         if (this.testMode) parts.testHook.expose(this);
       });
     }

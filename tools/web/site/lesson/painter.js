@@ -33,6 +33,7 @@
       this.page = page;
       this.drawing = parts.replayer(page.rules.drawing);
       this.fontsAsked = new Set();
+      this.stale = false;  // something was drawn before its font or picture had come
       this.ascents = new Map();
       this.rendered = parts.renderedPictures((width, height) => {
         const canvas = doc.createElement('canvas');
@@ -87,7 +88,10 @@
         ascent: (context, font) => this.ascent(context, font), missing: false };
       this.drawing.replay(ctx, numbers, strings, env);
       ctx.restore();
-      if (env.missing) picturesLoaded().then(() => this.repaint(true));
+      if (env.missing) {
+        this.stale = true;
+        picturesLoaded().then(() => this.repaint(true));
+      }
     }
 
     // A font's ascent, once measured (again after fonts have loaded).
@@ -105,6 +109,7 @@
       if (!doc.fonts || this.fontsAsked.has(font)) return;
       this.fontsAsked.add(font);
       if (doc.fonts.check(font, text)) return;
+      this.stale = true;
       doc.fonts.load(font, text).then(() => this.fontsCame(), () => {});
     }
 

@@ -1,5 +1,5 @@
 // Start-up, the last of the page's scripts: opens the lesson the page names (or lesson.html?NAME)
-// in the module, reads the module's rules, builds the page, and says in Chinese, with the way
+// in its module, reads the module's rules, builds the page, and says in Chinese, with the way
 // back, why a page cannot show its lesson.
 (function (global) {
   'use strict';
@@ -7,19 +7,49 @@
   const doc = global.document;
   const hook = parts.testHook;
 
-  // A page that cannot show its lesson says why, in Chinese, with the way back.
-  function notice(text) {
+  // A page that cannot show its lesson says why, in Chinese, with the way back (and the lessons
+  // it may open instead, as {name, title}).
+  function notice(text, lessons) {
     doc.body.textContent = '';
     doc.body.className = 'notice-page';
     const box = doc.createElement('main');
     box.className = 'notice';
     const para = doc.createElement('p');
     para.textContent = text;
+    box.append(para);
+    if (lessons && lessons.length) {
+      const list = doc.createElement('ul');
+      for (const lesson of lessons) {
+        const item = doc.createElement('li');
+        const link = doc.createElement('a');
+        link.href = lesson.name + '.html';
+        link.textContent = lesson.title;
+        item.append(link);
+        list.append(item);
+      }
+      box.append(list);
+    }
     const back = doc.createElement('a');
     back.href = 'index.html';
     back.textContent = '返回“平面向量”课程列表';
-    box.append(para, back);
+    box.append(back);
     doc.body.append(box);
+  }
+
+  // Why the page cannot open the program, before any module is loaded; '' when it can try.
+  function refusal(program) {
+    const listed = parts.listedLessons();
+    if (!program) return '没有指明要打开哪一课。请从下面选一课，或打开课程列表（index.html）：';
+    if (listed.length && !listed.some((lesson) => lesson.name === program)) {
+      return '没有名为“' + program + '”的课。';
+    }
+    return '';
+  }
+
+  // A copy of the site without some of the lesson's files says so rather than waiting for them.
+  function incomplete(file) {
+    notice('这一课的文件不完整（缺少 ' + file + '），请重新复制整个课件文件夹。');
+    hook.ready.reject(new Error('no ' + file));
   }
 
   function programName() {
@@ -35,17 +65,27 @@
       settle.reject(new Error('no WebAssembly'));  // the page has said so already
       return;
     }
-    if (typeof global.createVectors !== 'function') {
-      notice('这一课的文件不完整（缺少 js/vectors-core.js），请重新复制整个课件文件夹。');
-      settle.reject(new Error('no js/vectors-core.js'));
+    const refused = refusal(program);
+    if (refused) {
+      notice(refused, program ? [] : parts.listedLessons());
+      settle.reject(new Error(program ? 'unknown lesson: ' + program : 'no lesson named'));
       return;
     }
-    global.createVectors().then((core) => {
+    parts.loadCore(program).then((found) => {
+      if (!found) return incomplete(parts.coreFile(program));
+      if (!global.VECTOR_PICTURES) return incomplete('js/pictures-' + program + '.js');
+      return open(program);
+    });
+  }
+
+  function open(program) {
+    const settle = hook.ready;
+    (parts.coreStarting || parts.startCore()).then((core) => {
       const rules = parts.readRules(core);
       const opened = core.ccall('vec_open', 'number', ['string', 'number', 'number'],
         [program, hook.on ? 1 : 0, performance.now()]);
       if (!opened) {
-        notice(program ? '没有名为“' + program + '”的课。' : '没有指明要打开哪一课。');
+        notice('没有名为“' + program + '”的课。');
         settle.reject(new Error('unknown lesson: ' + program));
         return;
       }
@@ -62,7 +102,7 @@
       const page = new parts.LessonPage(core, program, rules);
       page.whenShown().then(() => settle.resolve(), settle.reject);
     }, (error) => {
-      // A browser whose WebAssembly lacks what the module uses (its exceptions) cannot start it.
+      // A browser whose WebAssembly lacks what the module uses cannot start it.
       notice('这个浏览器不能运行本课件：它的 WebAssembly 太旧。请换用新版的 Chrome、Edge、Firefox 或 Safari 打开。');
       settle.reject(error);
     }).catch((error) => {
