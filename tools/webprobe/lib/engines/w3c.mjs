@@ -1,0 +1,119 @@
+// The pupil's input as W3C WebDriver actions, the same JSON for WebDriver BiDi's
+// input.performActions (Firefox) and classic WebDriver's POST /session/{id}/actions (WebKit):
+// a mouse, a keyboard for the shifts and keys, a finger where the engine has touch, a wheel.
+// Positions land on whole CSS pixels there; the page's test hook takes them for its points.
+
+// WebDriver's code points of the keys that type nothing.
+const named = {
+  Backspace: '\uE003', Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Control: '\uE009',
+  Alt: '\uE00A', Escape: '\uE00C', PageUp: '\uE00E', PageDown: '\uE00F', End: '\uE010',
+  Home: '\uE011', ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014',
+  ArrowDown: '\uE015', Insert: '\uE016', Delete: '\uE017',
+};
+for (let f = 1; f <= 12; ++f) named[`F${f}`] = String.fromCharCode(0xe031 + f - 1);
+const buttonNumber = { left: 0, middle: 1, right: 2 };
+// The driver's shift bits (1 Shift, 2 Ctrl, 4 Alt) as keys.
+const shiftKeys = [[1, named.Shift], [2, named.Control], [4, named.Alt]];
+
+// Page-side: for the length of one input, events of the given types stop on the window before
+// any of the page's own listeners hear them; `cancel` also takes away what they would do.
+function shield([types, cancel]) {
+  const stop = (event) => {
+    event.stopImmediatePropagation();
+    if (cancel) event.preventDefault();
+  };
+  for (const type of types) window.addEventListener(type, stop, true);
+  window.__webprobeShield = () => {
+    for (const type of types) window.removeEventListener(type, stop, true);
+  };
+}
+const unshield = () => window.__webprobeShield?.();
+
+export class W3CInput {
+  // perform(actions) sends one list of input sources; evaluate(fn, arg) runs in the page.
+  constructor({ perform, evaluate, hasTouch }) {
+    this.perform = perform;
+    this.inPage = evaluate;
+    this.hasTouch = hasTouch;
+    this.shifts = 0; // the shift keys held down
+  }
+
+  async shielded(types, cancel, fn) {
+    await this.inPage(shield, [types, cancel]);
+    try {
+      await fn();
+    } finally {
+      await this.inPage(unshield);
+    }
+  }
+
+  // The shift keys brought to `shift`: they go down and up with the page's key listeners
+  // shielded, as keys held before the press, in no box, so the lesson hears only the press.
+  async shiftTo(shift) {
+    const actions = [];
+    for (const [bit, value] of shiftKeys) {
+      if ((shift & bit) === (this.shifts & bit)) continue;
+      actions.push({ type: shift & bit ? 'keyDown' : 'keyUp', value });
+    }
+    if (!actions.length) return;
+    await this.shielded(['keydown', 'keyup', 'keypress'], false, () =>
+      this.perform([{ type: 'key', id: 'keyboard', actions }]));
+    this.shifts = shift;
+  }
+
+  pointer(actions) {
+    return this.perform([{ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' }, actions }]);
+  }
+
+  // { type: down | up | move, x, y, button, buttons, shift }; an `up` at a negative point is let
+  // go of off the surface: the pointer goes to the window's corner with the page's pointer
+  // listeners shielded from that move (WebDriver moves no pointer off the page).
+  async mouse({ type, x, y, button, shift = 0 }) {
+    await this.shiftTo(shift);
+    const at = { type: 'pointerMove', x: Math.round(x), y: Math.round(y) };
+    if (type === 'move') return this.pointer([at]);
+    if (type === 'down') return this.pointer([at, { type: 'pointerDown', button: buttonNumber[button] }]);
+    if (x < 0 || y < 0)
+      await this.shielded(['pointermove', 'mousemove'], false, () => this.pointer([{ ...at, x: 0, y: 0 }]));
+    else await this.pointer([at]);
+    return this.pointer([{ type: 'pointerUp', button: buttonNumber[button] }]);
+  }
+
+  // A key in the focused element: { key, text, shift }. A key that would type a character
+  // types nothing unless `text` says it does (its keypress and input are taken away). False
+  // for a key WebDriver has no name for.
+  async key({ key, text, shift = 0 }) {
+    const value = named[key] ?? (key.length === 1 ? key : null);
+    if (!value) return false;
+    await this.shiftTo(shift);
+    const press = () => this.perform([{ type: 'key', id: 'keyboard',
+      actions: [{ type: 'keyDown', value }, { type: 'keyUp', value }] }]);
+    if (text || named[key]) await press();
+    else await this.shielded(['keypress', 'beforeinput'], true, press);
+    return true;
+  }
+
+  // touchStart, touchMove, touchEnd with one finger ([{x, y}] or none).
+  async touch(type, points) {
+    const finger = (actions) => this.perform([{ type: 'pointer', id: 'finger',
+      parameters: { pointerType: 'touch' }, actions }]);
+    const [p] = points;
+    const at = p && { type: 'pointerMove', x: Math.round(p.x), y: Math.round(p.y) };
+    if (type === 'touchStart') return finger([at, { type: 'pointerDown', button: 0 }]);
+    if (type === 'touchMove') return finger([at]);
+    return finger([{ type: 'pointerUp', button: 0 }]);
+  }
+
+  async wheel({ x, y, deltaY, shift = 0 }) {
+    await this.shiftTo(shift);
+    return this.perform([{ type: 'wheel', id: 'wheel',
+      actions: [{ type: 'scroll', x: Math.round(x), y: Math.round(y), deltaX: 0, deltaY }] }]);
+  }
+
+  // The whole text in one input event, through the browser's own editing of the focused,
+  // selected box; clearing it deletes the selection.
+  insertText(text) {
+    return this.inPage((value) => (value === '' ? document.execCommand('delete')
+      : document.execCommand('insertText', false, value)), text);
+  }
+}
