@@ -47,6 +47,17 @@ export async function launch(name = engineName()) {
   }
 }
 
+// A browser for a check that runs many cases: one that cannot start fails the check, saying so.
+export async function launchOrFail(name = engineName()) {
+  try {
+    return await launch(name);
+  } catch (error) {
+    console.log(`FAIL ${error.message}`);
+    console.log('0 passed, 1 failed');
+    process.exit(1);
+  }
+}
+
 // Runs one check in a fresh browser: it passes when `check(browser)` returns and fails with its
 // message when it throws, with the summary line the tests' runner reads.
 export async function oneCheck(check) {

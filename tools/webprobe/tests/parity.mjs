@@ -1,4 +1,4 @@
-// parity.mjs --vecprobe PATH [--site DIR] [--golden DIR]: the same scripts through the desktop
+// parity.mjs --vecprobe PATH [--engine E] [--site DIR] [--golden DIR] [--only TEXT] [--every N]: the same scripts through the desktop
 // driver and through webprobe on the site's pages, which must agree: the same exit code, the
 // same message (less the driver's name) and the same dumps, byte for byte. The scripts: every
 // *.probe of the work tree on each lesson, the random scripts tools/web/tests/PROGRAM.N.script
@@ -10,7 +10,7 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
-import { defaultSite, launch, lessons, workTree } from '../lib/browser.mjs';
+import { defaultSite, engineName, launchOrFail, lessons, workTree } from '../lib/browser.mjs';
 import { runOnPage } from '../lib/run.mjs';
 
 const { values: options } = parseArgs({
@@ -19,10 +19,12 @@ const { values: options } = parseArgs({
     site: { type: 'string', default: defaultSite },
     golden: { type: 'string' },
     only: { type: 'string' }, // a part of the labels to run, for a quick look
+    engine: { type: 'string' },
+    every: { type: 'string', default: '1' }, // every Nth of the scripts, for a slow engine
   },
 });
 if (!options.vecprobe) {
-  console.error('usage: parity.mjs --vecprobe PATH [--site DIR] [--golden DIR] [--only TEXT]');
+  console.error('usage: parity.mjs --vecprobe PATH [--engine E] [--site DIR] [--golden DIR] [--only TEXT] [--every N]');
   process.exit(2);
 }
 const vecprobe = path.resolve(options.vecprobe);
@@ -78,7 +80,11 @@ for (const script of stops)
   cases.push({ label: `vecscale: ${JSON.stringify(script)}`, program: 'vecscale', script });
 
 const only = options.only;
-const chosen = cases.filter((c) => !only || c.label.includes(only));
+const engine = engineName();
+// With --every N, the scripts that stop and every Nth of the others.
+const every = Number(options.every);
+const chosen = cases.filter((c, i) => (!only || c.label.includes(only)) &&
+  (every <= 1 || i % every === 0 || c.label.startsWith('vecscale: ')));
 
 const native = (args, input) => {
   const run = spawnSync(vecprobe, args, {
@@ -165,7 +171,7 @@ async function firstDifference(c) {
 }
 
 const started = Date.now();
-const browser = await launch();
+const browser = await launchOrFail(engine);
 try {
   for (const c of chosen) {
     let web;
@@ -201,14 +207,14 @@ if (!only) {
   ];
   for (const [label, args] of lines) {
     const desk = native(args, 'dump\n');
-    const run = spawnSync(webprobe, ['--site', site, ...args], { input: 'dump\n' });
+    const run = spawnSync(webprobe, ['--engine', engine, '--site', site, ...args], { input: 'dump\n' });
     const web = { code: run.status, out: run.stdout, err: run.stderr.toString() };
     // vecprobe knows no launcher by that name either.
     verdict(`command line: ${label}`, differences(desk, web));
   }
   for (const [label, args] of [['no program', []], ['too many arguments', ['vecscale', '-', 'x']]]) {
     const desk = native(args, '');
-    const run = spawnSync(webprobe, ['--site', site, ...args], { input: '' });
+    const run = spawnSync(webprobe, ['--engine', engine, '--site', site, ...args], { input: '' });
     const problems = [];
     if (desk.code !== run.status) problems.push(`exit ${desk.code} desktop, ${run.status} web`);
     if (!/^usage: webprobe /.test(run.stderr.toString())) problems.push('no usage line');
@@ -216,7 +222,7 @@ if (!only) {
   }
 }
 
-console.log(`parity of ${chosen.length} scripts in ${((Date.now() - started) / 1000).toFixed(0)} s; ` +
+console.log(`parity on ${engine} of ${chosen.length} of ${cases.length} scripts in ${((Date.now() - started) / 1000).toFixed(0)} s; ` +
   `${leftOut} marked lines of ${scriptsWithLeftOut} scripts are input a browser cannot give, left out of both`);
 console.log(`${passed} passed, ${failed} failed`);
 process.exitCode = failed ? 1 : 0;

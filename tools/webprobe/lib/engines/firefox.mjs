@@ -38,6 +38,7 @@ class FirefoxPage extends W3CInput {
     return Buffer.from(await this.page.screenshot(clip ? { clip } : {}));
   }
   async setViewport({ width, height }) {
+    this.size = { width, height };
     await this.page.setViewport({ width, height, deviceScaleFactor: this.scale });
   }
   close() {
@@ -61,7 +62,7 @@ export async function launch() {
     async newPage({ viewport, deviceScaleFactor }) {
       const page = new FirefoxPage(await browser.newPage());
       page.scale = deviceScaleFactor;
-      await page.page.setViewport({ ...viewport, deviceScaleFactor });
+      await page.setViewport(viewport);
       return page;
     },
     close: () => browser.close(),

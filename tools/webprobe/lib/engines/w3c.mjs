@@ -36,6 +36,14 @@ export class W3CInput {
     this.inPage = evaluate;
     this.hasTouch = hasTouch;
     this.shifts = 0; // the shift keys held down
+    this.size = null; // the page's width and height, which WebDriver moves no pointer out of
+  }
+
+  // A point as WebDriver takes it: whole pixels, on the page.
+  spot(x, y) {
+    const clamp = (v, most) => Math.min(Math.max(Math.round(v), 0), most - 1);
+    return this.size ? { x: clamp(x, this.size.width), y: clamp(y, this.size.height) }
+      : { x: Math.round(x), y: Math.round(y) };
   }
 
   async shielded(types, cancel, fn) {
@@ -70,7 +78,7 @@ export class W3CInput {
   // listeners shielded from that move (WebDriver moves no pointer off the page).
   async mouse({ type, x, y, button, shift = 0 }) {
     await this.shiftTo(shift);
-    const at = { type: 'pointerMove', x: Math.round(x), y: Math.round(y) };
+    const at = { type: 'pointerMove', ...this.spot(x, y) };
     if (type === 'move') return this.pointer([at]);
     if (type === 'down') return this.pointer([at, { type: 'pointerDown', button: buttonNumber[button] }]);
     if (x < 0 || y < 0)
@@ -98,7 +106,7 @@ export class W3CInput {
     const finger = (actions) => this.perform([{ type: 'pointer', id: 'finger',
       parameters: { pointerType: 'touch' }, actions }]);
     const [p] = points;
-    const at = p && { type: 'pointerMove', x: Math.round(p.x), y: Math.round(p.y) };
+    const at = p && { type: 'pointerMove', ...this.spot(p.x, p.y) };
     if (type === 'touchStart') return finger([at, { type: 'pointerDown', button: 0 }]);
     if (type === 'touchMove') return finger([at]);
     return finger([{ type: 'pointerUp', button: 0 }]);
@@ -107,7 +115,7 @@ export class W3CInput {
   async wheel({ x, y, deltaY, shift = 0 }) {
     await this.shiftTo(shift);
     return this.perform([{ type: 'wheel', id: 'wheel',
-      actions: [{ type: 'scroll', x: Math.round(x), y: Math.round(y), deltaX: 0, deltaY }] }]);
+      actions: [{ type: 'scroll', ...this.spot(x, y), deltaX: 0, deltaY }] }]);
   }
 
   // The whole text in one input event, through the browser's own editing of the focused,

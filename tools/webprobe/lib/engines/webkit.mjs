@@ -108,6 +108,7 @@ class WebKitPage extends W3CInput {
   // The window made so that its page is width × height (MiniBrowser's frame around it counts
   // in the window's size).
   async setViewport({ width, height }) {
+    this.size = { width, height };
     const rect = (w, h) => this.session.call('POST', `${this.where}/window/rect`, { width: w, height: h });
     await rect(width, height);
     const [innerWidth, innerHeight] = await this.evaluate(() => [window.innerWidth, window.innerHeight]);
