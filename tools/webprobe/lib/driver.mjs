@@ -200,15 +200,18 @@ export class Driver {
     for (const [bit, button] of [[1, 'left'], [2, 'right'], [4, 'middle']]) {
       if (!(wanted & bit) || held & bit) continue;
       held |= bit;
-      await this.mouse({ type: 'down', ...at, button, buttons: held, shift });
+      await this.mouse({ type: 'down', ...at, button, buttons: held, shift, chord: true });
     }
     for (const [bit, button] of [[1, 'left'], [2, 'right'], [4, 'middle']]) {
       if (wanted & bit || !(held & bit)) continue;
       held &= ~bit;
-      await this.mouse({ type: 'up', ...at, button, buttons: held, shift });
+      await this.mouse({ type: 'up', ...at, button, buttons: held, shift, chord: true });
     }
     if (held !== this.held.buttons) {
       this.held = { buttons: held, shift };
+      // Where the buttons change where the pointer is (WebDriver), the move to the point follows.
+      if (this.page.pressesInPlace)
+        await this.mouse({ type: 'move', ...at, button: pressedButton(held), buttons: held, shift });
       return;
     }
     await this.mouse({ type: 'move', ...at, button: pressedButton(held), buttons: held, shift });

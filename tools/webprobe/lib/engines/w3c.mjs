@@ -29,12 +29,22 @@ function shield([types, cancel]) {
 }
 const unshield = () => window.__webprobeShield?.();
 
+// Page-side: a corner of the window on no drawing surface, where a button let go of makes no
+// click of a surface's.
+function offSurface() {
+  const boxes = [...document.querySelectorAll('canvas')].map((c) => c.getBoundingClientRect());
+  const on = (x, y) => boxes.some((r) => x >= r.left && x < r.right && y >= r.top && y < r.bottom);
+  const [w, h] = [window.innerWidth - 1, window.innerHeight - 1];
+  return [[w, h], [0, h], [w, 0], [0, 0]].map(([x, y]) => ({ x, y })).find(({ x, y }) => !on(x, y)) ?? { x: w, y: h };
+}
+
 export class W3CInput {
   // perform(actions) sends one list of input sources; evaluate(fn, arg) runs in the page.
   constructor({ perform, evaluate, hasTouch }) {
     this.perform = perform;
     this.inPage = evaluate;
     this.hasTouch = hasTouch;
+    this.pressesInPlace = true; // a chord's buttons change where the pointer is
     this.shifts = 0; // the shift keys held down
     this.size = null; // the page's width and height, which WebDriver moves no pointer out of
   }
@@ -73,18 +83,25 @@ export class W3CInput {
     return this.perform([{ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' }, actions }]);
   }
 
-  // { type: down | up | move, x, y, button, buttons, shift }; an `up` at a negative point is let
-  // go of off the surface: the pointer goes to the window's corner with the page's pointer
-  // listeners shielded from that move (WebDriver moves no pointer off the page).
-  async mouse({ type, x, y, button, shift = 0 }) {
+  // { type: down | up | move, x, y, button, buttons, shift, chord }; an `up` at a negative point
+  // is let go of off the surface: the pointer goes to a corner of the window on no surface with
+  // the page's pointer listeners shielded from that move (WebDriver moves no pointer off the
+  // page). A `chord` press or release (another button while one is held) is made where the
+  // pointer is: the driver's move to the point follows.
+  async mouse({ type, x, y, button, shift = 0, chord = false }) {
     await this.shiftTo(shift);
     const at = { type: 'pointerMove', ...this.spot(x, y) };
+    const change = { type: type === 'down' ? 'pointerDown' : 'pointerUp', button: buttonNumber[button] };
     if (type === 'move') return this.pointer([at]);
-    if (type === 'down') return this.pointer([at, { type: 'pointerDown', button: buttonNumber[button] }]);
-    if (x < 0 || y < 0)
-      await this.shielded(['pointermove', 'mousemove'], false, () => this.pointer([{ ...at, x: 0, y: 0 }]));
-    else await this.pointer([at]);
-    return this.pointer([{ type: 'pointerUp', button: buttonNumber[button] }]);
+    if (chord) return this.pointer([change]);
+    if (type === 'down') return this.pointer([at, change]);
+    const up = change;
+    // Move and release in one go: the browser may hold a move back until the next event.
+    if (x < 0 || y < 0) {
+      const corner = await this.inPage(offSurface);
+      return this.shielded(['pointermove', 'mousemove'], false, () => this.pointer([{ ...at, ...corner }, up]));
+    }
+    return this.pointer([at, up]);
   }
 
   // A key in the focused element: { key, text, shift }. A key that would type a character
