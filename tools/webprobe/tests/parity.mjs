@@ -1,11 +1,13 @@
-// parity.mjs --vecprobe PATH [--engine E] [--site DIR] [--golden DIR] [--only TEXT] [--every N]: the same scripts through the desktop
-// driver and through webprobe on the site's pages, which must agree: the same exit code, the
-// same message (less the driver's name) and the same dumps, byte for byte. The scripts: every
-// *.probe of the work tree on each lesson, the random scripts tools/web/tests/PROGRAM.N.script
-// (and those of --golden), scripts that stop with an error, and refused command lines. png lines
-// are blanked; a dump is added at the end of each script. A line that webprobe leaves out must
-// be marked as input a browser cannot give, at least on some lesson (a comment `# browser:
-// cannot ...` right before it, which vecprobe skips); vecprobe's run leaves it out too.
+// parity.mjs --vecprobe PATH [--engine E] [--site DIR] [--golden DIR] [--only TEXT] [--every N]:
+// the same scripts through the desktop driver and through webprobe on the site's pages in one
+// engine, which must agree: the same exit code, the same message (less the driver's name) and
+// the same dumps, byte for byte. The scripts: every *.probe of the work tree on each lesson, the
+// random scripts tools/web/tests/PROGRAM.N.script (and those of --golden), scripts that stop
+// with an error, and refused command lines; --every N keeps every Nth of them and all that
+// stop, for a slow engine. png lines are blanked; a dump is added at the end of each script. A
+// line that webprobe leaves out must be marked as input a browser cannot give, at least on some
+// lesson (a comment `# browser: cannot ...` right before it, which vecprobe skips); vecprobe's
+// run leaves it out too.
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';

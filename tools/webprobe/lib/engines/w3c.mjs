@@ -93,7 +93,8 @@ export class W3CInput {
     const at = { type: 'pointerMove', ...this.spot(x, y) };
     const change = { type: type === 'down' ? 'pointerDown' : 'pointerUp', button: buttonNumber[button] };
     if (type === 'move') return this.pointer([at]);
-    if (chord) return this.pointer([change]);
+    // The browser's own move for the change is no move of the pupil's: shielded.
+    if (chord) return this.shielded(['pointermove', 'mousemove'], false, () => this.pointer([change]));
     if (type === 'down') return this.pointer([at, change]);
     const up = change;
     // Move and release in one go: the browser may hold a move back until the next event.

@@ -26,7 +26,7 @@ const freePort = () => new Promise((resolve, reject) => {
 
 // Xvfb on the first free display from 90 on; it prints that number once it is ready.
 async function startDisplay() {
-  const xvfb = spawn('Xvfb', ['-displayfd', '1', '-screen', '0', '1920x1200x24', '-nolisten', 'tcp'],
+  const xvfb = spawn('Xvfb', ['-displayfd', '1', '-screen', '0', '2560x2048x24', '-nolisten', 'tcp'],
     { stdio: ['ignore', 'pipe', 'pipe'] });
   let display = '';
   await new Promise((resolve, reject) => {
