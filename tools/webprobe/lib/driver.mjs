@@ -174,6 +174,7 @@ export class Driver {
     const at = await this.clientPoint(x, y);
     const button = pressedButton(buttons);
     if (button === 'none') return this.skip(`a press without a button (${buttons})`);
+    if (buttons & 7 & ~this.page.buttons) return this.skip(`a press of buttons ${buttons}, which this browser cannot give`);
     if (!Number.isFinite(at.x) || !Number.isFinite(at.y) || !(await this.onSurface(at)))
       return this.skip(`a press off the surface, at (${x}, ${y})`);
     // A press of its own, not the first of a click.
@@ -194,6 +195,7 @@ export class Driver {
       return;
     }
     if (!this.held) return this.skip(`a move with buttons ${buttons} that no press holds`);
+    if (wanted & ~this.page.buttons) return this.skip(`a move with buttons ${buttons}, which this browser cannot give`);
     // Other buttons than the press's are reached as a mouse does it: the new ones pressed and
     // the old ones let go while the pointer stays down, each change a move on the surface.
     let held = this.held.buttons;

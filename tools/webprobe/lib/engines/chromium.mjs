@@ -19,6 +19,7 @@ class ChromiumPage {
     this.cdp = cdp;
     this.seen = [];
     this.hasTouch = true;
+    this.buttons = 7;
     page.on('pageerror', (error) => this.seen.push(`uncaught: ${error.message}`));
     page.on('console', (message) => {
       if (message.type() === 'error') this.seen.push(`console: ${message.text()}`);
@@ -94,6 +95,7 @@ export async function launch() {
   const browser = await chromium.launch({ executablePath, args, headless: true, timeout: 60_000 });
   return {
     name: 'chromium',
+    buttons: 7, // left, right and middle
     async newPage({ viewport, deviceScaleFactor }) {
       const context = await browser.newContext({ viewport, deviceScaleFactor });
       const page = await context.newPage();

@@ -18,6 +18,7 @@ class FirefoxPage extends W3CInput {
       hasTouch: true,
     });
     this.page = page;
+    this.buttons = 7;
     this.seen = [];
     page.on('pageerror', (error) => this.seen.push(`uncaught: ${error.message}`));
     page.on('console', (message) => {
@@ -59,6 +60,7 @@ export async function launch() {
   });
   return {
     name: 'firefox',
+    buttons: 7, // left, right and middle
     async newPage({ viewport, deviceScaleFactor }) {
       const page = new FirefoxPage(await browser.newPage());
       page.scale = deviceScaleFactor;

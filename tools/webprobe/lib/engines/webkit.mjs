@@ -66,6 +66,10 @@ const asyncScript = `const done = arguments[arguments.length - 1];
       (error) => done({ error: String(error && error.message || error) }));
   } catch (error) { done({ error: String(error && error.message || error) }); }`;
 
+// The mouse buttons it can give: WebKitGTK's WebDriver lets go of a right or middle button as
+// the left one (a mouseup and click of button 0, the button still held), so only the left.
+const buttons = 1;
+
 class WebKitPage extends W3CInput {
   constructor(session, id) {
     super({
@@ -73,6 +77,7 @@ class WebKitPage extends W3CInput {
       evaluate: (fn, arg) => this.evaluate(fn, arg),
       hasTouch: false, // a touch pointer reaches WebKitGTK's pages as a mouse
     });
+    this.buttons = buttons;
     this.session = session;
     this.where = `/session/${id}`;
     this.seen = [];
@@ -142,6 +147,7 @@ export async function launch() {
   const pages = [];
   return {
     name: 'webkit',
+    buttons,
     // One MiniBrowser a page: a session is one window.
     async newPage({ viewport, deviceScaleFactor }) {
       if (deviceScaleFactor !== 1)
