@@ -41,6 +41,7 @@ class FirefoxPage extends W3CInput {
   async setViewport({ width, height }) {
     this.size = { width, height };
     await this.page.setViewport({ width, height, deviceScaleFactor: this.scale });
+    await this.zoomed();
   }
   close() {
     return this.page.close();

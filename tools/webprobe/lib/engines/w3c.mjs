@@ -116,6 +116,7 @@ export class W3CInput {
       actions: [{ type: 'keyDown', value }, { type: 'keyUp', value }] }]);
     if (text || named[key]) await press();
     else await this.shielded(['keypress', 'beforeinput'], true, press);
+    if (shift & 2) await this.zoomed();
     return true;
   }
 
@@ -132,8 +133,15 @@ export class W3CInput {
 
   async wheel({ x, y, deltaY, shift = 0 }) {
     await this.shiftTo(shift);
-    return this.perform([{ type: 'wheel', id: 'wheel',
+    await this.perform([{ type: 'wheel', id: 'wheel',
       actions: [{ type: 'scroll', ...this.spot(x, y), deltaX: 0, deltaY }] }]);
+    if (shift & 2) await this.zoomed();
+  }
+
+  // Ctrl with a key or the wheel may zoom the page (Firefox does), which makes its window
+  // fewer CSS pixels: the pointer stays inside it.
+  async zoomed() {
+    if (this.size) this.size = await this.inPage(() => ({ width: window.innerWidth, height: window.innerHeight }));
   }
 
   // The whole text in one input event, through the browser's own editing of the focused,
