@@ -54,7 +54,7 @@ function table(title, header, rows) {
   for (const row of rows) console.log(line(row));
 }
 
-const browser = await launch();
+const browser = await launch('chromium'); // its measures are the DevTools protocol's
 
 // ---- Bytes ----
 async function transferred(program) {
@@ -233,7 +233,9 @@ if (parts.has('memory')) {
   const events = Number(options['storm-events']);
   const rows = [];
   for (const program of options['storm-lessons'].split(',')) {
-    const { context, page, cdp } = await newPage(browser);
+    // Chromium's page (lib/engines/chromium.mjs), with its playwright page and DevTools session.
+    const lessonPage = await newPage(browser);
+    const { context, page, cdp } = lessonPage;
     // The page's WebAssembly memories, as its module makes or exports them.
     await page.addInitScript(() => {
       const found = (window.wasmMemories_ = new Set());
@@ -266,7 +268,7 @@ if (parts.has('memory')) {
         };
     });
     await openTestPage(page, pageUrl(site, program));
-    const driver = new Driver(page, cdp, { write: () => {} });
+    const driver = new Driver(lessonPage, { write: () => {} });
     await driver.start();
     await cdp.send('Performance.enable');
     const memory = async () => {
@@ -280,7 +282,7 @@ if (parts.has('memory')) {
     const buttons = await page.evaluate((names) => names.filter((n) => document.getElementById(n)?.tagName === 'BUTTON'), named('captioned'));
     const started = Date.now();
     process.stderr.write(`storm of ${events} events on ${program}…\n`);
-    await storm(page, cdp, { events, seed: 7, batch: 50, buttons, boxes: named('textbox'), onDump: () => page.evaluate(() => window.vectorsTest.line('dump').out) });
+    await storm(lessonPage, { events, seed: 7, batch: 50, buttons, boxes: named('textbox'), onDump: () => page.evaluate(() => window.vectorsTest.line('dump').out) });
     const took = (Date.now() - started) / 1000;
     const after = await memory();
     await context.close();

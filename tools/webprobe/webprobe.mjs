@@ -1,9 +1,9 @@
-// webprobe [--site DIR] PROGRAM [SCRIPT]: vecprobe's scripts run on a lesson's web page in
-// headless Chromium. It prints what vecprobe prints and exits as vecprobe does (2 with a one-line
+// webprobe [--engine chromium|firefox|webkit] [--site DIR] PROGRAM [SCRIPT]: vecprobe's scripts
+// run on a lesson's web page in a browser (Chromium unless --engine or WEBPROBE_ENGINE says). It prints what vecprobe prints and exits as vecprobe does (2 with a one-line
 // message naming the line where a script stops); 1 when the page itself reports errors.
 import fs from 'node:fs';
 import path from 'node:path';
-import { defaultSite, launch } from './lib/browser.mjs';
+import { defaultSite, engines, launch } from './lib/browser.mjs';
 import { runOnPage } from './lib/run.mjs';
 import { bytesOf, readScript } from './lib/script.mjs';
 
@@ -20,12 +20,15 @@ function isProgram(site, program) {
 
 async function main(argv) {
   let site = defaultSite;
-  if (argv[0] === '--site' && argv.length > 1) {
-    site = path.resolve(argv[1]);
+  let engine = process.env.WEBPROBE_ENGINE || 'chromium';
+  for (;;) {
+    if (argv[0] === '--site' && argv.length > 1) site = path.resolve(argv[1]);
+    else if (argv[0] === '--engine' && argv.length > 1) engine = argv[1];
+    else break;
     argv = argv.slice(2);
   }
-  if (argv.length < 1 || argv.length > 2) {
-    process.stderr.write('usage: webprobe [--site DIR] PROGRAM [SCRIPT]\n');
+  if (argv.length < 1 || argv.length > 2 || !engines.includes(engine)) {
+    process.stderr.write(`usage: webprobe [--engine ${engines.join('|')}] [--site DIR] PROGRAM [SCRIPT]\n`);
     return 2;
   }
   const [program, file] = argv;
@@ -40,7 +43,7 @@ async function main(argv) {
     return 2;
   }
 
-  const browser = await launch();
+  const browser = await launch(engine);
   try {
     const run = await runOnPage(browser, {
       site, program, script, verbose: !!process.env.WEBPROBE_VERBOSE,

@@ -1,9 +1,8 @@
-// Debian's Chromium, headless, through playwright-core (which never downloads a browser of its
-// own here: it is only ever given an executable), and the lesson pages opened in test mode.
+// The browser engines webprobe drives (lib/engines/: Chromium, Firefox, WebKit, behind one
+// interface), the engine a command line asks for, and the lesson pages opened in test mode.
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const workTree = path.resolve(here, '..', '..', '..');
@@ -23,36 +22,55 @@ function siteLessons(argv = process.argv) {
 }
 export const lessons = siteLessons();
 
-export function chromiumPath() {
-  return process.env.WEBPROBE_CHROMIUM || '/usr/bin/chromium';
+export const engines = ['chromium', 'firefox', 'webkit'];
+
+// The engine named by --engine NAME (or --engine=NAME) in argv, else by WEBPROBE_ENGINE, else
+// Chromium; an unknown name is refused.
+export function engineName(argv = process.argv) {
+  let name = process.env.WEBPROBE_ENGINE || 'chromium';
+  argv.forEach((arg, i) => {
+    if (arg === '--engine' && i + 1 < argv.length) name = argv[i + 1];
+    else if (arg.startsWith('--engine=')) name = arg.slice('--engine='.length);
+  });
+  if (!engines.includes(name)) throw new Error(`unknown engine: ${name} (${engines.join(', ')})`);
+  return name;
 }
 
-export async function launch(extraArgs = []) {
-  const executablePath = chromiumPath();
-  if (!fs.existsSync(executablePath))
-    throw new Error(`no Chromium at ${executablePath} (tools/webprobe/setup.sh installs it)`);
-  const args = [
-    '--hide-scrollbars',
-    '--mute-audio',
-    '--font-render-hinting=none',
-    // A page in the background keeps its timers and frames: the tests look at both.
-    '--disable-background-timer-throttling',
-    '--disable-renderer-backgrounding',
-    '--disable-backgrounding-occluded-windows',
-    // A sideways swipe in from the window's edge would go back in the history, away from the
-    // lesson, as on a tablet.
-    '--disable-features=OverscrollHistoryNavigation',
-    ...extraArgs,
-  ];
-  // Chromium's sandbox refuses to start as root.
-  if (process.getuid?.() === 0) args.push('--no-sandbox');
-  return chromium.launch({ executablePath, args, headless: true, timeout: 60_000 });
+// A running browser of that engine: newPage(setting) and close(). An engine that cannot start
+// says so, with its name.
+// Extra command-line arguments go to Chromium (the other engines take none).
+export async function launch(name = engineName(), extraArgs = []) {
+  const { launch: start } = await import(`./engines/${name}.mjs`);
+  try {
+    return await start(extraArgs);
+  } catch (error) {
+    throw new Error(error.message.startsWith(`${name}:`) ? error.message : `${name} cannot start: ${error.message}`);
+  }
+}
+
+// A browser for a check that runs many cases: one that cannot start fails the check, saying so.
+export async function launchOrFail(name = engineName(), extraArgs = []) {
+  try {
+    return await launch(name, extraArgs);
+  } catch (error) {
+    console.log(`FAIL ${error.message}`);
+    console.log('0 passed, 1 failed');
+    process.exit(1);
+  }
 }
 
 // Runs one check in a fresh browser: it passes when `check(browser)` returns and fails with its
 // message when it throws, with the summary line the tests' runner reads.
 export async function oneCheck(check) {
-  const browser = await launch();
+  let browser;
+  try {
+    browser = await launch();
+  } catch (error) {
+    console.log(`FAIL ${error.message}`);
+    console.log('0 passed, 1 failed');
+    process.exitCode = 1;
+    return;
+  }
   try {
     await check(browser);
     console.log('1 passed, 0 failed');
@@ -76,35 +94,37 @@ export function pageUrl(site, program, hash = '#test') {
   return pathToFileURL(path.join(site, `${program}.html`)).href + hash;
 }
 
-// A fresh page that records uncaught errors and console errors as they happen.
-export async function newPage(browser, setting = viewportSetting()) {
-  const context = await browser.newContext(setting);
-  const page = await context.newPage();
-  const seen = [];
-  page.on('pageerror', (error) => seen.push(`uncaught: ${error.message}`));
-  page.on('console', (message) => {
-    if (message.type() === 'error') seen.push(`console: ${message.text()}`);
-  });
-  page.on('crash', () => seen.push('the page crashed'));
-  const cdp = await context.newCDPSession(page);
-  return { context, page, cdp, seen };
+// A fresh page, which records the uncaught errors and console errors its engine reports (in
+// its `seen`).
+export function newPage(browser, setting = viewportSetting()) {
+  return browser.newPage(setting);
 }
 
 // Opens a page in test mode and waits for the hook's `ready`.
-export async function openTestPage(page, url, timeout = 60_000) {
-  await page.goto(url, { waitUntil: 'load', timeout });
-  await waitReady(page, timeout);
+export async function openTestPage(page, url) {
+  await page.goto(url);
+  await waitReady(page);
 }
 
-export async function waitReady(page, timeout = 60_000) {
-  await page.waitForFunction(() => window.vectorsTest && window.vectorsTest.ready, null, {
-    timeout,
-  });
-  await page.evaluate(() => window.vectorsTest.ready.then(() => true));
+// The page waits for its hook itself, so no engine needs a way of its own to wait.
+export function waitReady(page) {
+  return page.evaluate(() => new Promise((resolve) => {
+    const ready = () => (window.vectorsTest?.ready ? window.vectorsTest.ready.then(() => resolve(true))
+      : setTimeout(ready, 20));
+    ready();
+  }));
+}
+
+// Waits in the page until `selector` shows an element.
+export function waitForSelector(page, selector) {
+  return page.evaluate((wanted) => new Promise((resolve) => {
+    const look = () => (document.querySelector(wanted) ? resolve(true) : setTimeout(look, 20));
+    look();
+  }), selector);
 }
 
 // What went wrong on the page: the hook's own list and what the browser saw, once each.
-export async function pageErrors(page, seen) {
+export async function pageErrors(page, seen = page.seen) {
   let hook = [];
   try {
     hook = await page.evaluate(() => (window.vectorsTest?.errors ?? []).map(String));

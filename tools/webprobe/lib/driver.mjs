@@ -1,15 +1,13 @@
 // Runs driver scripts on a lesson page opened in test mode. The page's test hook reads each line
 // with the lesson's own reader (the one vecprobe has) and carries out the clock, the teacher's
 // controls and the dump; what it hands back as the pupil's input (presses, moves, clicks, typing,
-// keys) this gives as real browser input over the DevTools protocol, and pictures as
-// screenshots. So a script stops where vecprobe stops, with the same message (docs/web.md).
+// keys) this gives as real browser input through the page's engine (lib/engines/), and pictures
+// as screenshots. So a script stops where vecprobe stops, with the same message (docs/web.md).
 import fs from 'node:fs';
 import { lessonRect, painted } from './browser.mjs';
 import { ScriptError, utf8 } from './script.mjs';
 import { PageFault, shownDifferences } from './shown.mjs';
 
-// The protocol's modifier bits: Alt 1, Ctrl 2, Meta 4, Shift 8.
-const modifiersOf = (shift) => (shift & 1 ? 8 : 0) | (shift & 2 ? 2 : 0) | (shift & 4 ? 1 : 0);
 // The button a press is made with: the lowest of left 1, right 2, middle 4.
 const pressedButton = (buttons) =>
   buttons & 1 ? 'left' : buttons & 2 ? 'right' : buttons & 4 ? 'middle' : 'none';
@@ -62,9 +60,8 @@ function kindOf(properties) {
 
 export class Driver {
   // write(text) receives what the script prints; notes (WEBPROBE_VERBOSE) go to note(text).
-  constructor(page, cdp, { write, note = () => {} }) {
+  constructor(page, { write, note = () => {} }) {
     this.page = page;
-    this.cdp = cdp;
     this.write = write;
     this.note = note;
     this.held = null; // the buttons a `down` pressed and no command has let go of yet
@@ -140,8 +137,8 @@ export class Driver {
     return { x: point[0], y: point[1] };
   }
 
-  mouse(params) {
-    return this.cdp.send('Input.dispatchMouseEvent', params);
+  mouse(event) {
+    return this.page.mouse(event);
   }
 
   // Input no pupil could give is left out and recorded with its line.
@@ -155,13 +152,13 @@ export class Driver {
   // sees no drag to that point either.
   async release() {
     if (!this.held) return;
-    const { modifiers } = this.held;
+    const { shift } = this.held;
     let { buttons } = this.held;
     this.held = null;
     for (const [bit, button] of [[1, 'left'], [2, 'right'], [4, 'middle']]) {
       if (!(buttons & bit)) continue;
       buttons &= ~bit;
-      await this.mouse({ type: 'mouseReleased', x: -1, y: -1, button, buttons, modifiers, clickCount: 0 });
+      await this.mouse({ type: 'up', x: -1, y: -1, button, buttons, shift });
     }
   }
 
@@ -178,47 +175,50 @@ export class Driver {
     const at = await this.clientPoint(x, y);
     const button = pressedButton(buttons);
     if (button === 'none') return this.skip(`a press without a button (${buttons})`);
+    if (buttons & 7 & ~this.page.buttons) return this.skip(`a press of buttons ${buttons}, which this browser cannot give`);
     if (!Number.isFinite(at.x) || !Number.isFinite(at.y) || !(await this.onSurface(at)))
       return this.skip(`a press off the surface, at (${x}, ${y})`);
-    const modifiers = modifiersOf(shift);
     // A press of its own, not the first of a click.
     const held = buttons & 7;
-    await this.mouse({ type: 'mousePressed', ...at, button, buttons: held, modifiers, clickCount: 0 });
-    this.held = { buttons: held, modifiers };
+    await this.mouse({ type: 'down', ...at, button, buttons: held, shift });
+    this.held = { buttons: held, shift };
   }
 
   async move(buttons, shift, x, y) {
     const at = await this.clientPoint(x, y);
     if (!Number.isFinite(at.x) || !Number.isFinite(at.y))
       return this.skip(`a move to a point that is no number, (${x}, ${y})`);
-    const modifiers = modifiersOf(shift);
     const wanted = buttons & 7;
     if (wanted === 0) {
       // A move with no button held is a hover.
       await this.release();
-      await this.mouse({ type: 'mouseMoved', ...at, button: 'none', buttons: 0, modifiers });
+      await this.mouse({ type: 'move', ...at, button: 'none', buttons: 0, shift });
       return;
     }
     if (!this.held) return this.skip(`a move with buttons ${buttons} that no press holds`);
+    if (wanted & ~this.page.buttons) return this.skip(`a move with buttons ${buttons}, which this browser cannot give`);
     // Other buttons than the press's are reached as a mouse does it: the new ones pressed and
     // the old ones let go while the pointer stays down, each change a move on the surface.
     let held = this.held.buttons;
     for (const [bit, button] of [[1, 'left'], [2, 'right'], [4, 'middle']]) {
       if (!(wanted & bit) || held & bit) continue;
       held |= bit;
-      await this.mouse({ type: 'mousePressed', ...at, button, buttons: held, modifiers, clickCount: 0 });
+      await this.mouse({ type: 'down', ...at, button, buttons: held, shift, chord: true });
     }
     for (const [bit, button] of [[1, 'left'], [2, 'right'], [4, 'middle']]) {
       if (wanted & bit || !(held & bit)) continue;
       held &= ~bit;
-      await this.mouse({ type: 'mouseReleased', ...at, button, buttons: held, modifiers, clickCount: 0 });
+      await this.mouse({ type: 'up', ...at, button, buttons: held, shift, chord: true });
     }
     if (held !== this.held.buttons) {
-      this.held = { buttons: held, modifiers };
+      this.held = { buttons: held, shift };
+      // Where the buttons change where the pointer is (WebDriver), the move to the point follows.
+      if (this.page.pressesInPlace)
+        await this.mouse({ type: 'move', ...at, button: pressedButton(held), buttons: held, shift });
       return;
     }
-    await this.mouse({ type: 'mouseMoved', ...at, button: pressedButton(held), buttons: held, modifiers });
-    this.held.modifiers = modifiers;
+    await this.mouse({ type: 'move', ...at, button: pressedButton(held), buttons: held, shift });
+    this.held.shift = shift;
   }
 
   async click(name) {
@@ -237,8 +237,8 @@ export class Driver {
     // A hidden or covered button takes no click from a pupil.
     if (!target.reachable) return this.skip(`${name} is hidden or covered`);
     const at = { x: target.x, y: target.y };
-    await this.mouse({ type: 'mousePressed', ...at, button: 'left', buttons: 1, clickCount: 1 });
-    await this.mouse({ type: 'mouseReleased', ...at, button: 'left', buttons: 0, clickCount: 1 });
+    await this.mouse({ type: 'down', ...at, button: 'left', buttons: 1, clicks: 1 });
+    await this.mouse({ type: 'up', ...at, button: 'left', buttons: 0, clicks: 1 });
   }
 
   async textBox(name) {
@@ -259,19 +259,17 @@ export class Driver {
     // Nothing to take away: a browser makes no change of it.
     if (text === '' && box.value === '') return this.skip(`clearing ${name}, which is empty`);
     // The whole text in one input event over the selection: one change, as vecprobe makes.
-    await this.cdp.send('Input.insertText', { text: utf8(text) });
+    await this.page.insertText(utf8(text));
   }
 
   async key({ name, code }) {
     const box = await this.textBox(name);
     if (box.hidden) return this.skip(`a key in ${name}, which is hidden`);
     const { key, code: physical } = keyFor(code);
-    const base = { key, code: physical, windowsVirtualKeyCode: code, nativeVirtualKeyCode: code };
     // Enter is pressed as a keyboard does (with its keypress); other keys only go down and up,
     // typing nothing.
-    if (code === 13) await this.cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', ...base, text: '\r' });
-    else await this.cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...base });
-    await this.cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...base });
+    const given = await this.page.key({ key, code: physical, vk: code, text: code === 13 ? '\r' : undefined });
+    if (!given) this.skip(`key ${code}, which this browser's input cannot name`);
   }
 
   async dump(text) {
@@ -298,7 +296,7 @@ export class Driver {
     try {
       await painted(this.page);
       const clip = await lessonRect(this.page);
-      picture = await this.page.screenshot(clip ? { clip } : {});
+      picture = await this.page.screenshot(clip);
     } finally {
       await picturing(false);
     }

@@ -10,10 +10,10 @@ export async function runOnPage(browser, { site, program, script, verbose = fals
   const out = [];
   const err = [];
   const say = (text) => err.push(Buffer.concat([bytesOf(`webprobe: ${text}`), Buffer.from('\n')]));
-  const { context, page, cdp, seen } = await newPage(browser, setting);
+  const page = await newPage(browser, setting);
   try {
     await openTestPage(page, pageUrl(site, program));
-    const driver = new Driver(page, cdp, {
+    const driver = new Driver(page, {
       write: (text) => out.push(Buffer.from(text)),
       note: (text) => verbose && say(`note: ${text}`),
     });
@@ -32,7 +32,7 @@ export async function runOnPage(browser, { site, program, script, verbose = fals
         code = 2;
       }
     }
-    const errors = await pageErrors(page, seen);
+    const errors = await pageErrors(page);
     if (errors.length) {
       say(`the page reported ${errors.length} error(s):`);
       for (const error of errors) err.push(Buffer.from(`  ${error}\n`));
@@ -41,6 +41,6 @@ export async function runOnPage(browser, { site, program, script, verbose = fals
     const inspected = code === 0 && inspect ? await inspect(page) : undefined;
     return { out: Buffer.concat(out), err: Buffer.concat(err), code, skipped: skipped(), inspected };
   } finally {
-    await context.close();
+    await page.close();
   }
 }

@@ -26,16 +26,18 @@ export function nullPaths(value, at = '', found = []) {
 const texts = ['3', '-1.5', '0', '1e2', 'abc', '', '-', '.', '99999', '-0.0001', '2.5e-3', '中', ' 4 '];
 const sizes = [[1280, 1024], [800, 600], [1920, 1080], [640, 480], [1024, 768]];
 
-// trail, when given, keeps the last input sent, to tell what came just before a fault. With
-// `batch` above 1, input goes out without waiting for each event's answer, `batch` at a time:
-// the browser still takes it in order, and a long storm is not paced by the frames.
-export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, trail = [], batch = 1 }) {
+// `page` is an engine's page (lib/engines/). trail, when given, keeps the last input sent, to
+// tell what came just before a fault. With `batch` above 1, input goes out without waiting for
+// each event's answer, `batch` at a time: the browser still takes it in order, and a long storm
+// is not paced by the frames (only where each event is one message, as over the DevTools
+// protocol). Touch only where the engine has it.
+export async function storm(page, { events, seed, buttons, boxes, onDump, trail = [], batch = 1 }) {
   const random = seededRandom(seed);
   let waiting = [];
-  const send = async (method, params) => {
-    trail.push(`${method.replace('Input.dispatch', '')} ${JSON.stringify(params)}`);
+  const send = async (kind, params) => {
+    trail.push(`${kind} ${JSON.stringify(params)}`);
     if (trail.length > 8) trail.shift();
-    waiting.push(cdp.send(method, params));
+    waiting.push(kind === 'touch' ? page.touch(params.type, params.points) : page[kind](params));
     if (waiting.length >= batch) await flush();
   };
   // What the page is asked waits for the input before it.
@@ -46,13 +48,9 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
   };
   const pick = (list) => list[Math.floor(random() * list.length)];
   const chance = (p) => random() < p;
-  const mouse = (params) => send('Input.dispatchMouseEvent', params);
-  const touch = (type, points) => send('Input.dispatchTouchEvent', { type, touchPoints: points });
-  const key = async (key, code, vk, { text, modifiers = 0 } = {}) => {
-    const base = { key, code, windowsVirtualKeyCode: vk, modifiers };
-    await send('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', ...base, ...(text ? { text } : {}) });
-    await send('Input.dispatchKeyEvent', { type: 'keyUp', ...base });
-  };
+  const mouse = (params) => send('mouse', params);
+  const touch = (type, points) => send('touch', { type, points });
+  const key = async (key, code, vk, { text, shift = 0 } = {}) => send('key', { key, code, vk, text, shift });
   const surfaceRect = async () => {
     await flush();
     return page.evaluate(() => {
@@ -66,7 +64,8 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
     x: surface.left + surface.width * (random() * 1.2 - 0.1),
     y: surface.top + surface.height * (random() * 1.2 - 0.1),
   });
-  const modifiers = () => (chance(0.8) ? 0 : pick([1, 2, 8, 10]));
+  // Shift 1, Ctrl 2, Alt 4.
+  const modifiers = () => (chance(0.8) ? 0 : pick([4, 2, 1, 3]));
   let held = null;
   let finger = null;
   let sent = 0;
@@ -76,18 +75,19 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
     if (r < 0.4) {
       const at = point();
       if (held && chance(0.6)) {
-        await mouse({ type: 'mouseMoved', ...at, button: held.button, buttons: held.buttons, modifiers: modifiers() });
+        await mouse({ type: 'move', ...at, button: held.button, buttons: held.buttons, shift: modifiers() });
       } else if (held) {
-        await mouse({ type: 'mouseReleased', ...at, button: held.button, buttons: 0, clickCount: held.clicks });
+        await mouse({ type: 'up', ...at, button: held.button, buttons: 0, clicks: held.clicks });
         held = null;
       } else if (chance(0.5)) {
-        await mouse({ type: 'mouseMoved', ...at, button: 'none', buttons: 0, modifiers: modifiers() });
+        await mouse({ type: 'move', ...at, button: 'none', buttons: 0, shift: modifiers() });
       } else {
         const [button, buttonsHeld] = pick([['left', 1], ['left', 1], ['left', 1], ['right', 2], ['middle', 4]]);
         held = { button, buttons: buttonsHeld, clicks: chance(0.8) ? 1 : 2 };
-        await mouse({ type: 'mousePressed', ...at, button, buttons: buttonsHeld, clickCount: held.clicks, modifiers: modifiers() });
+        await mouse({ type: 'down', ...at, button, buttons: buttonsHeld, clicks: held.clicks, shift: modifiers() });
       }
     } else if (r < 0.5) {
+      if (!page.hasTouch) continue;
       if (!finger) {
         finger = point();
         await touch('touchStart', [finger]);
@@ -111,8 +111,8 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
         return hit && (hit === el || el.contains(hit)) ? { x, y } : null;
       }, name);
       if (!target) continue; // hidden or covered: no pupil can press it either
-      await mouse({ type: 'mousePressed', ...target, button: 'left', buttons: 1, clickCount: 1 });
-      await mouse({ type: 'mouseReleased', ...target, button: 'left', buttons: 0, clickCount: 1 });
+      await mouse({ type: 'down', ...target, button: 'left', buttons: 1, clicks: 1 });
+      await mouse({ type: 'up', ...target, button: 'left', buttons: 0, clicks: 1 });
       held = null;
     } else if (r < 0.71) {
       if (!boxes.length) continue;
@@ -123,7 +123,7 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
         el.focus();
         if (all) el.select?.();
       }, [name, chance(0.5)]);
-      if (chance(0.5)) await send('Input.insertText', { text: pick(texts) });
+      if (chance(0.5)) await send('insertText', pick(texts));
       else
         await pick([
           () => key('Enter', 'Enter', 13, { text: '\r' }),
@@ -139,13 +139,14 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
       await flush();
       await page.evaluate((value) => window.vectorsTest.line(`run ${value}`), ms);
     } else if (r < 0.9) {
+      if (page.zoomsItself) continue; // the browser's zoom, not the lesson's
       if (chance(0.5)) {
-        await mouse({ type: 'mouseWheel', ...point(), deltaX: 0, deltaY: pick([-120, 120]), modifiers: 2 });
+        await send('wheel', { ...point(), deltaY: pick([-120, 120]), shift: 2 });
       } else {
         await pick([
-          () => key('=', 'Equal', 187, { modifiers: 2 }),
-          () => key('-', 'Minus', 189, { modifiers: 2 }),
-          () => key('0', 'Digit0', 48, { modifiers: 2 }),
+          () => key('=', 'Equal', 187, { shift: 2 }),
+          () => key('-', 'Minus', 189, { shift: 2 }),
+          () => key('0', 'Digit0', 48, { shift: 2 }),
         ])();
       }
       surface = await surfaceRect();
@@ -153,7 +154,7 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
       const [width, height] = pick(sizes);
       trail.push(`window ${width}×${height}`);
       await flush();
-      await page.setViewportSize({ width, height });
+      await page.setViewport({ width, height });
       surface = await surfaceRect();
     } else {
       await flush();
@@ -161,7 +162,7 @@ export async function storm(page, cdp, { events, seed, buttons, boxes, onDump, t
     }
     ++sent;
   }
-  if (held) await mouse({ type: 'mouseReleased', x: 1, y: 1, button: held.button, buttons: 0, clickCount: 0 });
+  if (held) await mouse({ type: 'up', x: 1, y: 1, button: held.button, buttons: 0 });
   if (finger) await touch('touchEnd', []);
   await Promise.all(waiting);
   return sent;

@@ -224,7 +224,7 @@ test('the command line: usage, programs, script files', async () => {
   for (const args of [[], ['mock', '-', 'extra']]) {
     const usage = cli('', args);
     assert.equal(usage.code, 2);
-    assert.equal(usage.err, 'usage: webprobe [--site DIR] PROGRAM [SCRIPT]\n');
+    assert.equal(usage.err, 'usage: webprobe [--engine chromium|firefox|webkit] [--site DIR] PROGRAM [SCRIPT]\n');
   }
   fs.rmSync(dir, { recursive: true });
 });

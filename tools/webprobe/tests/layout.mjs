@@ -213,7 +213,7 @@ await check('each page\'s title names its lesson', async () => {
 });
 
 await check('the formula cards fill a box of another shape, as every engine draws them', async () => {
-  const page = await browser.newPage();
+  const { context, page } = await newPage(browser);
   for (const program of ['veccoord', 'vecscale']) {
     const svg = fs.readFileSync(path.join(workTree, program, 'assets', 'formula.svg'));
     // Drawn wider than it is: a card letterboxed under the SVG's default aspect leaves its
@@ -247,7 +247,7 @@ await check('the formula cards fill a box of another shape, as every engine draw
       `${program}'s card drawn ${edges.width}x${edges.height}: its frame's edges are not at the box's (${cyan})`);
     await page.evaluate(() => document.querySelectorAll('img').forEach((img) => img.remove()));
   }
-  await page.close();
+  await context.close();
 });
 
 await browser.close();

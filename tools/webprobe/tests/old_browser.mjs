@@ -9,7 +9,7 @@ import { defaultSite, launch, lessons, newPage, pageErrors, pageUrl } from '../l
 const oldBrowserArgs = ['--js-flags=--no-wasm-legacy-eh'];
 
 const { values: options } = parseArgs({ options: { site: { type: 'string', default: defaultSite } } });
-const browser = await launch(oldBrowserArgs);
+const browser = await launch('chromium', oldBrowserArgs);
 let failed = 0;
 try {
   for (const program of lessons) {

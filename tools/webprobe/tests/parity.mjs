@@ -1,19 +1,21 @@
-// parity.mjs --vecprobe PATH [--site DIR] [--golden DIR] [--match REGEX] [--browser-args ARGS]:
-// the same scripts through the desktop
-// driver and through webprobe on the site's pages, which must agree: the same exit code, the
-// same message (less the driver's name) and the same dumps, byte for byte. The scripts: every
-// *.probe of the work tree on each lesson, the random scripts tools/web/tests/PROGRAM.N.script
-// (and those of --golden), scripts that stop with an error, and refused command lines. png lines
-// are blanked; a dump is added at the end of each script. A line that webprobe leaves out must
-// be marked as input a browser cannot give, at least on some lesson (a comment `# browser:
-// cannot ...` right before it, which vecprobe skips); vecprobe's run leaves it out too.
+// parity.mjs --vecprobe PATH [--engine E] [--site DIR] [--golden DIR] [--only TEXT] [--match REGEX]
+// [--every N] [--browser-args ARGS]:
+// the same scripts through the desktop driver and through webprobe on the site's pages in one
+// engine, which must agree: the same exit code, the same message (less the driver's name) and
+// the same dumps, byte for byte. The scripts: every *.probe of the work tree on each lesson, the
+// random scripts tools/web/tests/PROGRAM.N.script (and those of --golden), scripts that stop
+// with an error, and refused command lines; --every N keeps every Nth of them and all that
+// stop, for a slow engine. png lines are blanked; a dump is added at the end of each script. A
+// line that webprobe leaves out must be marked as input a browser cannot give, at least on some
+// lesson (a comment `# browser: cannot ...` right before it, which vecprobe skips); vecprobe's
+// run leaves it out too.
 // --match keeps the scripts whose labels it matches (and leaves out the command lines);
 // --browser-args (blank-separated) go to Chromium, e.g. to turn a WebAssembly feature off.
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
-import { defaultSite, launch, lessons, workTree } from '../lib/browser.mjs';
+import { defaultSite, engineName, launchOrFail, lessons, workTree } from '../lib/browser.mjs';
 import { runOnPage } from '../lib/run.mjs';
 
 const { values: options } = parseArgs({
@@ -24,10 +26,12 @@ const { values: options } = parseArgs({
     only: { type: 'string' }, // a part of the labels to run, for a quick look
     match: { type: 'string' },
     'browser-args': { type: 'string', default: '' },
+    engine: { type: 'string' },
+    every: { type: 'string', default: '1' }, // every Nth of the scripts, for a slow engine
   },
 });
 if (!options.vecprobe) {
-  console.error('usage: parity.mjs --vecprobe PATH [--site DIR] [--golden DIR] [--only TEXT]');
+  console.error('usage: parity.mjs --vecprobe PATH [--engine E] [--site DIR] [--golden DIR] [--only TEXT] [--every N]');
   process.exit(2);
 }
 const vecprobe = path.resolve(options.vecprobe);
@@ -83,10 +87,14 @@ for (const script of stops)
   cases.push({ label: `vecscale: ${JSON.stringify(script)}`, program: 'vecscale', script });
 
 const only = options.only;
+const engine = engineName();
 const matching = options.match ? new RegExp(options.match) : null;
-const chosen = cases.filter((c) => (!only || c.label.includes(only)) &&
-  (!matching || matching.test(c.label)));
 const browserArgs = options['browser-args'].split(' ').filter(Boolean);
+// With --every N, the scripts that stop and every Nth of the others.
+const every = Number(options.every);
+const chosen = cases.filter((c, i) => (!only || c.label.includes(only)) &&
+  (!matching || matching.test(c.label)) &&
+  (every <= 1 || i % every === 0 || c.label.startsWith('vecscale: ')));
 
 const native = (args, input) => {
   const run = spawnSync(vecprobe, args, {
@@ -173,9 +181,20 @@ async function firstDifference(c) {
 }
 
 const started = Date.now();
-const browser = await launch(browserArgs);
+const browser = await launchOrFail(engine, browserArgs);
+// Scripts that press a button this engine cannot give at all (WebKit gives only the left) are
+// not run on it, and are listed: leaving the presses out would leave their drags without one.
+const givesButtons = (script) => script.split('\n').every((line) => {
+  const press = /^\s*(?:down|move)\s+(\d+)\s/.exec(line);
+  return !press || !(Number(press[1]) & 7 & ~browser.buttons);
+});
+const notRun = [];
 try {
   for (const c of chosen) {
+    if (!givesButtons(c.script)) {
+      notRun.push(c.label);
+      continue;
+    }
     let web;
     try {
       const run = await runOnPage(browser, { site, program: c.program, script: Buffer.from(c.script) });
@@ -209,14 +228,14 @@ if (!only && !matching) {
   ];
   for (const [label, args] of lines) {
     const desk = native(args, 'dump\n');
-    const run = spawnSync(webprobe, ['--site', site, ...args], { input: 'dump\n' });
+    const run = spawnSync(webprobe, ['--engine', engine, '--site', site, ...args], { input: 'dump\n' });
     const web = { code: run.status, out: run.stdout, err: run.stderr.toString() };
     // vecprobe knows no launcher by that name either.
     verdict(`command line: ${label}`, differences(desk, web));
   }
   for (const [label, args] of [['no program', []], ['too many arguments', ['vecscale', '-', 'x']]]) {
     const desk = native(args, '');
-    const run = spawnSync(webprobe, ['--site', site, ...args], { input: '' });
+    const run = spawnSync(webprobe, ['--engine', engine, '--site', site, ...args], { input: '' });
     const problems = [];
     if (desk.code !== run.status) problems.push(`exit ${desk.code} desktop, ${run.status} web`);
     if (!/^usage: webprobe /.test(run.stderr.toString())) problems.push('no usage line');
@@ -224,7 +243,9 @@ if (!only && !matching) {
   }
 }
 
-console.log(`parity of ${chosen.length} scripts in ${((Date.now() - started) / 1000).toFixed(0)} s; ` +
+if (notRun.length)
+  console.log(`not run on ${engine}, which gives no right or middle button: ${notRun.length} scripts that press one\n  ${notRun.join('\n  ')}`);
+console.log(`parity on ${engine} of ${chosen.length - notRun.length} of ${cases.length} scripts in ${((Date.now() - started) / 1000).toFixed(0)} s; ` +
   `${leftOut} marked lines of ${scriptsWithLeftOut} scripts are input a browser cannot give, left out of both`);
 console.log(`${passed} passed, ${failed} failed`);
 process.exitCode = failed ? 1 : 0;

@@ -1,4 +1,4 @@
-// pictures.mjs --vecprobe PATH [--site DIR] [--out DIR] [--max F]: each lesson in the state of
+// pictures.mjs --vecprobe PATH [--engine E] [--site DIR] [--out DIR] [--max F]: each lesson in the state of
 // its screenshot script (docs/screenshots/PROGRAM.probe) drawn by the desktop (vecprobe ... png)
 // and by the browser (webprobe ... png). Reports the fraction of pixels that differ and saves
 // desktop | browser | differences side by side in OUT (default webprobe-pictures). Fails only
@@ -11,7 +11,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
 import { PNG } from 'pngjs';
-import { defaultSite, launch, lessonRect, lessons, workTree } from '../lib/browser.mjs';
+import { defaultSite, launchOrFail, lessonRect, lessons, workTree } from '../lib/browser.mjs';
 import { runOnPage } from '../lib/run.mjs';
 
 const { values: options } = parseArgs({
@@ -20,10 +20,11 @@ const { values: options } = parseArgs({
     site: { type: 'string', default: defaultSite },
     out: { type: 'string', default: 'webprobe-pictures' },
     max: { type: 'string' },
+    engine: { type: 'string' },
   },
 });
 if (!options.vecprobe) {
-  console.error('usage: pictures.mjs --vecprobe PATH [--site DIR] [--out DIR] [--max F]');
+  console.error('usage: pictures.mjs --vecprobe PATH [--engine E] [--site DIR] [--out DIR] [--max F]');
   process.exit(2);
 }
 const out = path.resolve(options.out);
@@ -116,7 +117,7 @@ function gaps(picture, { from, to }) {
 
 const rows = [];
 let failed = 0;
-const browser = await launch();
+const browser = await launchOrFail();
 try {
   for (const program of lessons) {
     const state = fs.readFileSync(path.join(workTree, 'docs', 'screenshots', `${program}.probe`), 'utf8');

@@ -1,9 +1,9 @@
-// storm.mjs [--site DIR] [--events N] [--seed S] [--lessons a,b]: random real input on each
+// storm.mjs [--engine E] [--site DIR] [--events N] [--seed S] [--lessons a,b]: random real input on each
 // lesson's page (lib/storm.mjs), then the clock run on; fails on any uncaught error or console
 // error on the page, on a dump that does not parse or holds null where a number belongs, and on
 // a page that shows other than the dump holds.
 import { parseArgs } from 'node:util';
-import { defaultSite, launch, lessons, newPage, openTestPage, pageErrors, pageUrl } from '../lib/browser.mjs';
+import { defaultSite, engineName, launchOrFail, lessons, newPage, openTestPage, pageErrors, pageUrl } from '../lib/browser.mjs';
 import { Driver } from '../lib/driver.mjs';
 import { shownDifferences } from '../lib/shown.mjs';
 import { nullPaths, storm } from '../lib/storm.mjs';
@@ -14,28 +14,30 @@ const { values: options } = parseArgs({
     events: { type: 'string', default: '300' },
     seed: { type: 'string', default: '1' },
     lessons: { type: 'string', default: lessons.join(',') },
+    engine: { type: 'string' },
   },
 });
 const events = Number(options.events);
 let passed = 0;
 let failed = 0;
 
-const browser = await launch();
+const browser = await launchOrFail();
 try {
   for (const program of options.lessons.split(',')) {
     const seed = Number(options.seed) * 1000 + lessons.indexOf(program) + 1;
     const problems = [];
-    const { context, page, cdp, seen } = await newPage(browser);
+    const page = await newPage(browser);
     let dumps = 0;
     const trail = [];
     try {
       await openTestPage(page, pageUrl(options.site, program));
-      // The lesson never leaves its page.
-      page.on('framenavigated', (frame) => {
-        if (frame === page.mainFrame()) problems.push(`the page went to ${frame.url()}`);
-      });
-      page.on('crash', () => problems.push('the page crashed'));
-      const driver = new Driver(page, cdp, { write: () => {} });
+      // The lesson never leaves its page (looked at with every dump).
+      const home = await page.url();
+      const stayed = async () => {
+        const url = await page.url();
+        if (url !== home) problems.push(`the page went to ${url}`);
+      };
+      const driver = new Driver(page, { write: () => {} });
       await driver.start();
       const named = (kind) => [...driver.controls].filter(([, k]) => k === kind).map(([n]) => n);
       const buttons = await page.evaluate(
@@ -45,6 +47,7 @@ try {
       const boxes = named('textbox');
       const check = async () => {
         ++dumps;
+        await stayed();
         const text = await page.evaluate(() => window.vectorsTest.line('dump').out);
         let dump;
         try {
@@ -57,16 +60,16 @@ try {
         const shown = await shownDifferences((fn, arg) => page.evaluate(fn, arg), text);
         for (const difference of shown.slice(0, 5)) problems.push(`on the page: ${difference}`);
       };
-      const sent = await storm(page, cdp, { events, seed, buttons, boxes, onDump: check, trail });
+      const sent = await storm(page, { events, seed, buttons, boxes, onDump: check, trail });
       await page.evaluate(() => window.vectorsTest.line('run 5000'));
       await check();
-      for (const error of await pageErrors(page, seen)) problems.push(error);
+      for (const error of await pageErrors(page)) problems.push(error);
       console.log(`${program}: ${sent} events (seed ${seed}), ${dumps} dumps checked, ` +
         `${problems.length ? `${problems.length} problem(s)` : 'no errors'}`);
     } catch (error) {
       problems.push(`the storm stopped: ${error.message}`);
     } finally {
-      await context.close();
+      await page.close();
     }
     for (const problem of [...new Set(problems)].slice(0, 10)) console.log(`  ${problem}`);
     if (problems.length) console.log(`  the last input:\n    ${trail.join('\n    ')}`);
