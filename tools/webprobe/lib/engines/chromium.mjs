@@ -97,8 +97,9 @@ export async function launch(extraArgs = []) {
   return {
     name: 'chromium',
     buttons: 7, // left, right and middle
-    async newPage({ viewport, deviceScaleFactor }) {
-      const context = await browser.newContext({ viewport, deviceScaleFactor });
+    // A phone's setting may add isMobile and hasTouch (the layout checks' phones).
+    async newPage({ viewport, deviceScaleFactor, isMobile = false, hasTouch = false }) {
+      const context = await browser.newContext({ viewport, deviceScaleFactor, isMobile, hasTouch });
       const page = await context.newPage();
       return new ChromiumPage(context, page, await context.newCDPSession(page));
     },
