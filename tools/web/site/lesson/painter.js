@@ -6,8 +6,22 @@
   const parts = global.VectorsPage || (global.VectorsPage = {});
   const doc = global.document;
 
-  // The pictures the lessons draw, from their embedded data, decoded once.
+  // The pictures the lessons draw, from their embedded data, decoded once. A browser reads an
+  // embedded SVG at once, in the task that asks for it, and that costs tens of milliseconds: the
+  // data is given to the images only after the window's first frame has been painted (the areas
+  // are painted again when the pictures have come).
   const images = new Map();
+  let firstFrame = null;  // when the first frame has been painted
+  function afterFirstFrame() {
+    if (!firstFrame) {
+      firstFrame = new Promise((resolve) => {
+        if (typeof global.requestAnimationFrame !== 'function') return resolve();
+        // A task queued in a frame's callback runs after that frame is painted.
+        global.requestAnimationFrame(() => global.setTimeout(resolve, 0));
+      });
+    }
+    return firstFrame;
+  }
   function image(file) {
     let entry = images.get(file);
     if (!entry) {
@@ -19,7 +33,7 @@
         img.onload = () => { entry.loaded = true; resolve(); };
         img.onerror = () => resolve();
       });
-      img.src = data;
+      afterFirstFrame().then(() => { img.src = data; });
       images.set(file, entry);
     }
     return entry.loaded ? entry.img : null;
