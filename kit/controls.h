@@ -148,6 +148,9 @@ class TextBox : public WindowControl {
   bool wordWrap = false;  // a multi-line box breaks long lines at its width
   bool readOnly = false;
   bool border = true;
+  // Read-only boxes with the same lead are read as one text that starts with it (a clock of
+  // three boxes: 用时 00:3:42); kit/names.h.
+  std::string readingLead;
   Color BackColor = colors::kWindowBackground;
   Color ForeColor = colors::kWindowText;
   std::function<void()> onChange;

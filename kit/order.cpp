@@ -25,4 +25,9 @@ std::vector<const WindowControl*> tabOrder(const Form& form) {
   return out;
 }
 
+bool takesFocus(const WindowControl& control) {
+  if (control.kind() == Kind::Button) return true;
+  return control.kind() == Kind::TextBox && !static_cast<const TextBox&>(control).readOnly;
+}
+
 }  // namespace kit

@@ -51,6 +51,8 @@ void Form1::describeWindow() {
     field.box.ForeColor = kRed;
     field.box.tabIndex = field.tabIndex;
     field.box.readOnly = true;  // a clock: the ticks write it, the pupil only reads it
+    // Read as one time, not as three boxes.
+    field.box.readingLead = "用时";
   }
 
   // The hint lies on the surface, at (2040, 120) inside its border.

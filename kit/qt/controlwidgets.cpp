@@ -13,8 +13,10 @@
 #include "kit/controls.h"
 #include "kit/form.h"
 #include "kit/input.h"
+#include "kit/names.h"
 #include "kit/order.h"
 #include "qtlook.h"
+#include "readastext.h"
 
 namespace kitqt {
 namespace {
@@ -82,21 +84,23 @@ void showCaption(QGroupBox& group, const std::string& caption) {
   group.setAccessibleName(text);
 }
 
-void showText(QLineEdit& line, const QString& text) {
+// A box named by nothing else is named by its text; a labelled or read-only one is not, so that
+// a clock's ticks raise no events.
+void showText(QLineEdit& line, const QString& text, bool namedByText) {
   if (line.text() != text) {
     line.setText(text);
     line.setCursorPosition(0);  // a text set by the program shows from its start
   }
-  if (line.accessibleName() != text) line.setAccessibleName(text);  // typed, too
+  if (namedByText && line.accessibleName() != text) line.setAccessibleName(text);  // typed, too
 }
 
-void showText(QTextEdit& edit, const QString& text, bool visible) {
+void showText(QTextEdit& edit, const QString& text, bool visible, bool namedByText) {
   // A hidden box is laid out only once it is shown: its face (a second Chinese font) is then
   // not opened at start-up for nothing.
   const QString plain = QString(text).replace("\r\n", "\n");
   if (visible && edit.toPlainText() != plain) {
     showLines(edit, plain);
-    edit.setAccessibleName(QString(plain).replace('\n', ""));
+    if (namedByText) edit.setAccessibleName(QString(plain).replace('\n', ""));
   }
 }
 
@@ -116,16 +120,49 @@ ControlWidgets::ControlWidgets(kit::Form& form, QWidget& window, Deliver deliver
       widget = new QGroupBox(&window);
     }
     widget->setObjectName(QString::fromStdString(control.name()));
-    bound_.push_back({&control, widget});
+    if (!kit::takesFocus(control)) widget->setFocusPolicy(Qt::NoFocus);
+    bool namedByText = control.kind() == kit::Kind::TextBox;
+    if (namedByText) {
+      const auto& box = static_cast<const kit::TextBox&>(control);
+      if (const kit::Frame* label = kit::labelOf(form, box))
+        widget->setAccessibleName(QString::fromStdString(label->Caption));
+      namedByText = !box.readOnly && !kit::labelOf(form, box);
+    }
+    bound_.push_back({&control, widget, nullptr, namedByText});
   }
+  for (const kit::Reading& reading : kit::readings(form)) holdReading(reading, window);
   const std::vector<const kit::WindowControl*> order = kit::tabOrder(form);
   const auto widgetOf = [this](const kit::WindowControl* control) {
     for (const Bound& bound : bound_)
       if (bound.control == control) return bound.widget;
     return static_cast<QWidget*>(nullptr);
   };
-  for (std::size_t i = 1; i < order.size(); ++i)
-    QWidget::setTabOrder(widgetOf(order[i - 1]), widgetOf(order[i]));
+  std::vector<QWidget*> stops;
+  for (const kit::WindowControl* control : order)
+    if (kit::takesFocus(*control)) stops.push_back(widgetOf(control));
+  for (std::size_t i = 1; i < stops.size(); ++i) QWidget::setTabOrder(stops[i - 1], stops[i]);
+}
+
+void ControlWidgets::holdReading(const kit::Reading& reading, QWidget& window) {
+  auto* holder = new QWidget(&window);
+  std::vector<QWidget*> boxes;
+  for (Bound& bound : bound_) {
+    for (const kit::TextBox* box : reading.boxes) {
+      if (bound.control != box) continue;
+      bound.widget->setParent(holder);
+      bound.holder = holder;
+      boxes.push_back(bound.widget);
+    }
+  }
+  holders_.push_back({holder, reading});
+  readAsText(
+      *holder,
+      [this, holder] {
+        for (const Holder& held : holders_)
+          if (held.widget == holder) return QString::fromStdString(kit::readingText(held.reading));
+        return QString();
+      },
+      boxes);
 }
 
 QWidget* ControlWidgets::makeButton(kit::WindowControl& control, QWidget& window) {
@@ -163,8 +200,15 @@ QWidget* ControlWidgets::makeTextBox(kit::WindowControl& control, QWidget& windo
 }
 
 void ControlWidgets::place(double zoom, QPoint origin) {
+  // A reading's holder takes the room of its boxes; they lie inside it.
+  for (const Holder& holder : holders_) {
+    QRect room;
+    for (const kit::TextBox* box : holder.reading.boxes) room |= pixelRect(box->rect, zoom);
+    holder.widget->setGeometry(room.translated(origin));
+  }
   for (const Bound& bound : bound_) {
-    bound.widget->setGeometry(pixelRect(bound.control->rect, zoom).translated(origin));
+    const QPoint corner = bound.holder ? origin - bound.holder->pos() : origin;
+    bound.widget->setGeometry(pixelRect(bound.control->rect, zoom).translated(corner));
     bound.widget->setFont(qtFont(bound.control->font, zoom));
     if (auto* edit = qobject_cast<QTextEdit*>(bound.widget))
       showLines(*edit, edit->toPlainText());  // the line pitch follows the font
@@ -173,6 +217,11 @@ void ControlWidgets::place(double zoom, QPoint origin) {
 
 void ControlWidgets::sync() {
   for (const Bound& bound : bound_) syncOne(bound);
+  for (const Holder& holder : holders_) {
+    bool shown = false;
+    for (const kit::TextBox* box : holder.reading.boxes) shown = shown || box->Visible;
+    holder.widget->setVisible(shown);
+  }
 }
 
 void ControlWidgets::syncOne(const Bound& bound) {
@@ -185,9 +234,10 @@ void ControlWidgets::syncOne(const Bound& bound) {
     case kit::Kind::TextBox: {
       const QString text =
           QString::fromStdString(static_cast<kit::TextBox*>(bound.control)->Text());
-      if (auto* line = qobject_cast<QLineEdit*>(bound.widget)) showText(*line, text);
+      if (auto* line = qobject_cast<QLineEdit*>(bound.widget))
+        showText(*line, text, bound.namedByText);
       if (auto* edit = qobject_cast<QTextEdit*>(bound.widget))
-        showText(*edit, text, bound.control->Visible);
+        showText(*edit, text, bound.control->Visible, bound.namedByText);
       break;
     }
     case kit::Kind::Frame:

@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "kit/names.h"
+
 class QWidget;
 
 namespace kit {
@@ -36,13 +38,22 @@ class ControlWidgets : public QObject {
   struct Bound {
     kit::WindowControl* control;
     QWidget* widget;
+    QWidget* holder;   // the reading's holder it lies in, or null
+    bool namedByText;  // a box that nothing else names
+  };
+  // Read-only boxes read as one text: their holder, a widget around them.
+  struct Holder {
+    QWidget* widget;
+    kit::Reading reading;
   };
   QWidget* makeButton(kit::WindowControl& control, QWidget& window);
   QWidget* makeTextBox(kit::WindowControl& control, QWidget& window);
+  void holdReading(const kit::Reading& reading, QWidget& window);
   void syncOne(const Bound& bound);
 
   Deliver deliver_;
   std::vector<Bound> bound_;  // in stacking order
+  std::vector<Holder> holders_;
 };
 
 }  // namespace kitqt

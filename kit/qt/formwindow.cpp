@@ -10,6 +10,7 @@
 
 #include "controlwidgets.h"
 #include "firstframe.h"
+#include "focusring.h"
 #include "kit/form.h"
 #include "kit/zoom.h"
 #include "qtlook.h"
@@ -30,6 +31,7 @@ FormWindow::FormWindow(kit::Form& form, double zoom, QWidget* parent)
   colours.setColor(QPalette::Window, qtColor(form.BackColor));
   setPalette(colours);
   setAutoFillBackground(true);
+  useFocusRing();
   addSurfaces();
   controls_ = new ControlWidgets(
       form, *this, [this](const std::function<void()>& handler) { runner_.deliver(handler); });

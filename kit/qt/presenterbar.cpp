@@ -22,7 +22,8 @@ PresenterBar::PresenterBar(PresenterControl& presenter, QWidget& window) : QWidg
   const auto add = [&](const QString& text, const QString& name, auto action) {
     auto* button = new QPushButton(text, this);
     button->setAccessibleName(name);
-    button->setFocusPolicy(Qt::NoFocus);  // the lesson's buttons keep the keyboard
+    // Tab reaches the bar after the lesson's controls; a press leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     connect(button, &QPushButton::clicked, &window, action);
     row->addWidget(button);
     return button;

@@ -7,6 +7,7 @@
 #include "kit/canvas.h"
 #include "kit/controls.h"
 #include "kit/json.h"
+#include "kit/names.h"
 #include "kit/order.h"
 #include "kit/presenting.h"
 #include "kit/scene.h"
@@ -64,7 +65,22 @@ const char* kindName(kit::Kind kind) {
   }
 }
 
-std::string controlJson(const kit::WindowControl& control, double zoom) {
+// The readings of the read-only boxes: each one's boxes by name, or what each reads now.
+std::string readingsJson(const kit::Form& form, bool texts) {
+  kit::JsonArray out;
+  for (const kit::Reading& reading : kit::readings(form)) {
+    if (texts) {
+      out.raw(kit::jsonString(kit::readingText(reading)));
+      continue;
+    }
+    kit::JsonArray boxes;
+    for (const kit::TextBox* box : reading.boxes) boxes.raw(kit::jsonString(box->name()));
+    out.raw(boxes.str());
+  }
+  return out.str();
+}
+
+std::string controlJson(const kit::Form& form, const kit::WindowControl& control, double zoom) {
   kit::JsonObject out;
   out.add("kind", kindName(control.kind())).add("name", control.name());
   out.raw("rect", rectJson(control.rect, zoom));
@@ -75,12 +91,15 @@ std::string controlJson(const kit::WindowControl& control, double zoom) {
   out.add("px", kit::fontPixels(control.font, zoom)).add("bold", control.font.bold);
   out.add("font", cssFont(control.font, zoom));
   out.add("tabIndex", control.tabIndex).add("visible", control.Visible);
+  out.add("takesFocus", kit::takesFocus(control));
   if (control.kind() == kit::Kind::TextBox) {
     const auto& box = static_cast<const kit::TextBox&>(control);
     out.raw("back", colourJson(box.BackColor)).raw("fore", colourJson(box.ForeColor));
     out.add("multiLine", box.multiLine).add("wordWrap", box.wordWrap);
     out.add("readOnly", box.readOnly).add("border", box.border);
     out.add("text", box.Text());
+    const kit::Frame* label = kit::labelOf(form, box);
+    out.add("label", label ? label->name() : std::string());
   } else {
     out.add("caption", wordsOf(control));
   }
@@ -118,8 +137,9 @@ std::string Lesson::describe(double zoom) const {
   out.add("font", cssFont(form.font, zoom));
   kit::JsonArray controls;
   for (const kit::WindowControl* control : kit::stackingOrder(form))
-    controls.raw(controlJson(*control, zoom));
+    controls.raw(controlJson(form, *control, zoom));
   out.raw("controls", controls.str());
+  out.raw("readings", readingsJson(form, false));
   kit::JsonArray canvases;
   for (const kit::Canvas* canvas : form.canvases()) {
     if (canvas == &form_->window()) continue;
@@ -134,10 +154,11 @@ std::string Lesson::describe(double zoom) const {
   return out.str();
 }
 
-std::string Lesson::fit(double areaWidth, double areaHeight) const {
+std::string Lesson::fit(double areaWidth, double areaHeight, double enlarged) const {
   const double zoom = kit::fitDesign(areaWidth, areaHeight, kit::pixels(designWidth_, 1),
                                      kit::pixels(designHeight_, 1))
-                          .zoom;
+                          .zoom *
+                      (enlarged > 0 ? enlarged : 1);
   // A window grown taller since (result lines) keeps the zoom and runs on below.
   return kit::JsonObject()
       .add("zoom", zoom)
@@ -158,6 +179,7 @@ std::string Lesson::state(double zoom) const {
                                       .str());
   }
   out.raw("controls", controls.str());
+  out.raw("readings", readingsJson(*form_, true));
   return out.str();
 }
 

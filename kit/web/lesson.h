@@ -37,8 +37,9 @@ class Lesson {
   // buttons and text boxes in the order they stack (frames behind), and the drawing areas.
   std::string describe(double zoom) const;
   // The zoom that fits the designed window into an area of the page with its proportions kept,
-  // and where the window (at its current size) then lies, centred: JSON zoom, left, top.
-  std::string fit(double areaWidth, double areaHeight) const;
+  // times `enlarged` (the teacher's and the browser's zoom), and where the window (at its
+  // current size) then lies, centred: JSON zoom, left, top.
+  std::string fit(double areaWidth, double areaHeight, double enlarged = 1) const;
   // What a handler may change: the caption, the window's size and each control's visibility
   // and caption or text, as JSON.
   std::string state(double zoom) const;

@@ -19,6 +19,7 @@
 #include "kit/script.h"
 #include "kit/web/hookline.h"
 #include "kit/web/lesson.h"
+#include "kit/zoom.h"
 #include "lessons/lessons.h"
 
 namespace {
@@ -149,8 +150,14 @@ EMSCRIPTEN_KEEPALIVE const char* vec_tab_order() {
   return give(names.str());
 }
 
-EMSCRIPTEN_KEEPALIVE const char* vec_fit(double width, double height) {
-  return give(lesson->fit(width, height));
+// `enlarged` is the teacher's zoom and the browser's on top of the fit.
+EMSCRIPTEN_KEEPALIVE const char* vec_fit(double width, double height, double enlarged) {
+  return give(lesson->fit(width, height, enlarged));
+}
+
+// The next of the kit's zoom steps from `zoom`, up (direction > 0) or down.
+EMSCRIPTEN_KEEPALIVE double vec_zoom_step(double zoom, int direction) {
+  return direction > 0 ? kit::zoomInFrom(zoom) : kit::zoomOutFrom(zoom);
 }
 
 // The controls' state; "" when it is what the last call handed over.

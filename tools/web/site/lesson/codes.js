@@ -43,7 +43,25 @@
     }
   }
 
-  const shared = { inputCodes, presenterKey };
+  // What a key asks of the lesson's zoom, as on the desktop: 1 larger (Ctrl+= or Ctrl++), -1
+  // smaller (Ctrl+-), 0 the fit again (Ctrl+0); null for any other key.
+  function zoomKey(event) {
+    if (!event.ctrlKey || event.altKey || event.metaKey || event.isComposing) return null;
+    switch (event.code) {
+      case 'Equal': case 'NumpadAdd': return 1;
+      case 'Minus': case 'NumpadSubtract': return -1;
+      case 'Digit0': case 'Numpad0': return 0;
+      default: break;
+    }
+    switch (event.key) {
+      case '=': case '+': return 1;
+      case '-': return -1;
+      case '0': return 0;
+      default: return null;
+    }
+  }
+
+  const shared = { inputCodes, presenterKey, zoomKey };
   Object.assign(parts, shared);
   if (typeof module === 'object' && module.exports) module.exports = shared;
 })(typeof window !== 'undefined' ? window : globalThis);

@@ -110,6 +110,14 @@
         if (event.repeat && (action === 'pause' || action === 'bar')) return;
         page.presenter.present(action);
       }, true);
+      // The lesson's own zoom, not the browser's (whose zoom the lesson honours as well).
+      global.addEventListener('keydown', (event) => {
+        const direction = parts.zoomKey(event);
+        if (direction === null) return;
+        event.preventDefault();
+        event.stopPropagation();
+        page.window.zoomBy(direction);
+      }, true);
       doc.addEventListener('keydown', (event) => {
         if (event.ctrlKey && event.shiftKey && !event.altKey && event.code === 'KeyS') {
           event.preventDefault();

@@ -57,6 +57,7 @@
           const control = this.window.controls.get(name);
           if (control) this.window.showControl(control, visible, words);
         }
+        this.window.showReadings(this.state.readings);
       }
       const size = this.state.size, shown = this.window.size;
       if (size[0] !== shown[0] || size[1] !== shown[1]) {

@@ -1,6 +1,7 @@
 // The lesson's window as HTML: the stage, a canvas per drawing area, an element per button,
 // text box and frame (in the kit's tab order; the style sheet puts frames behind the rest, as the
-// kit stacks them), all placed for the current browser window at the zoom the module fits.
+// kit stacks them), all placed for the current browser window at the zoom the module fits, made
+// larger by the teacher's Ctrl+= and by the browser's own zoom.
 (function (global) {
   'use strict';
   const parts = global.VectorsPage || (global.VectorsPage = {});
@@ -11,6 +12,11 @@
       this.page = page;
       this.zoom = 1;
       this.dpr = global.devicePixelRatio || 1;
+      // The browser's zoom is the pixel ratio against the one the page opened with; Ctrl+=,
+      // Ctrl+- and Ctrl+0 ask for a zoom of their own (the kit's steps). Both enlarge the fit.
+      this.openingRatio = this.dpr;
+      this.asked = 1;
+      this.readings = [];  // { boxes, element }: read-only boxes read as one text
       this.controls = new Map();  // name -> { info, element, words }
       // { name, canvas, ctx, rect, border, shown, lazy, plain, strings }: a lazy area has no
       // canvas while its drawing is only its colour (plain).
@@ -24,7 +30,18 @@
     }
 
     fit(room) {
-      return JSON.parse(this.page.call('vec_fit', 'string', ['number', 'number'], room));
+      const enlarged = this.asked * (global.devicePixelRatio || 1) / this.openingRatio;
+      return JSON.parse(this.page.call('vec_fit', 'string', ['number', 'number', 'number'],
+        room.concat(enlarged)));
+    }
+
+    // Ctrl+= (1), Ctrl+- (-1) or Ctrl+0 (0): the next of the kit's steps, or the fit again.
+    zoomBy(direction) {
+      const asked = direction === 0 ? 1
+        : this.page.call('vec_zoom_step', 'number', ['number', 'number'], [this.asked, direction]);
+      if (asked === this.asked) return;
+      this.asked = asked;
+      this.layOut();
     }
 
     // The page's drawing room: the browser window less any scroll bar and the teacher's bar.
@@ -65,7 +82,27 @@
       const byName = new Map(design.controls.map((info) => [info.name, info]));
       const tabOrder = JSON.parse(this.page.call('vec_tab_order', 'string', [], []));
       for (const name of tabOrder) this.addControl(byName.get(name));
+      for (const boxes of design.readings) this.addReading(boxes);
       return { design, room };
+    }
+
+    // Screen readers meet read-only boxes as one text each reading (用时 00:3:42), where the
+    // first of its boxes stands on the page; the boxes themselves are not in the tree, so a
+    // clock's ticks change nothing a reader hears unasked.
+    addReading(boxes) {
+      const element = doc.createElement('span');
+      element.className = 'reading';
+      const first = [...this.stage.children].find((child) => boxes.includes(child.id));
+      this.stage.insertBefore(element, first || null);
+      this.readings.push({ boxes, element });
+    }
+
+    showReadings(texts) {
+      this.readings.forEach((reading, index) => {
+        const text = texts[index] || '';
+        if (reading.element.textContent !== text) reading.element.textContent = text;
+        reading.element.hidden = !text;
+      });
     }
 
     addArea(name, className, { lazy = false } = {}) {
@@ -103,13 +140,18 @@
         element.className = 'control frame';
         const panel = doc.createElement('div');
         panel.className = 'panel';
-        element.append(doc.createElement('legend'), panel);
+        const legend = doc.createElement('legend');
+        legend.id = info.name + '-caption';  // the name of a box that lies in the frame
+        element.append(legend, panel);
       } else {
         element = doc.createElement(info.multiLine ? 'textarea' : 'input');
         element.className = 'control textbox' + (info.border ? '' : ' borderless');
         if (!info.multiLine) element.type = 'text';
         if (info.multiLine) element.wrap = info.wordWrap ? 'soft' : 'off';
         element.readOnly = info.readOnly;
+        if (!info.takesFocus) element.tabIndex = -1;  // the kit's rule of Tab stops
+        if (info.readOnly) element.setAttribute('aria-hidden', 'true');  // read as text instead
+        if (info.label) element.setAttribute('aria-labelledby', info.label + '-caption');
         element.spellcheck = false;
         element.autocomplete = 'off';
         element.style.background = info.back;
@@ -151,6 +193,8 @@
       // coming and going cannot change the zoom back and forth.
       const overflows = design.size[1] + this.origin[1] > room[1];
       if (overflows) doc.documentElement.classList.add('scrolls');
+      // Zoomed past the browser window's width, the lesson scrolls sideways too.
+      doc.documentElement.classList.toggle('wide', design.size[0] > room[0]);
       // A window taller than the room scrolls clear of the teacher's bar.
       const presenter = this.page.presenter;
       doc.body.style.height = overflows && presenter.barShown()
@@ -194,6 +238,8 @@
         transform: scale < 1 ? 'scale(' + scale + ')' : '', transformOrigin: scale < 1 ? '0 0' : '',
       });
       if (scale < 1) element.style.fontSize = info.px / scale + 'px';
+      // The focus ring stays 2 px to the eye however the control is shrunk.
+      element.style.setProperty('--ring', 2 / scale + 'px');
       // Lines a font's height apart, as the design's boxes space them.
       if (element.tagName === 'TEXTAREA') {
         element.style.lineHeight = this.lineSpacing(info, element, scale) + 'px';
@@ -233,7 +279,10 @@
           // A text set by the program shows from its start.
           if (!info.multiLine && doc.activeElement !== element) element.setSelectionRange(0, 0);
         }
-        element.setAttribute('aria-label', plain.replace(/\n/g, ''));
+        // Named by its text only where no frame names it and it is not read as text.
+        if (!info.label && !info.readOnly) {
+          element.setAttribute('aria-label', plain.replace(/\n/g, ''));
+        }
       }
       control.words = words;
     }
