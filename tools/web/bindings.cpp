@@ -219,6 +219,15 @@ EMSCRIPTEN_KEEPALIVE int vec_step() {
   return lesson->step();
 }
 
+// One step back, pausing first, and the latest chain of animations again: 1 when done.
+EMSCRIPTEN_KEEPALIVE int vec_back(double now) {
+  return lesson->back(now);
+}
+
+EMSCRIPTEN_KEEPALIVE int vec_replay(double now) {
+  return lesson->replay(now);
+}
+
 // 0 for a pace a teacher cannot choose (0.25, 0.5, 1 and 2 can be).
 EMSCRIPTEN_KEEPALIVE int vec_set_speed(double speed, double now) {
   return lesson->setSpeed(speed, now);
