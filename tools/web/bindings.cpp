@@ -51,6 +51,14 @@ std::string speedsJson() {
   return out.str();
 }
 
+std::string buttonJson(const kit::BarButton& button) {
+  return kit::JsonObject()
+      .add("label", button.label)
+      .add("name", button.name)
+      .add("keys", button.keys)
+      .str();
+}
+
 std::string drawingJson() {
   using namespace kitweb;
   const std::pair<const char*, Op> ops[] = {
@@ -109,6 +117,8 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* vec_rules() {
   return give(kit::JsonObject()
                   .raw("speeds", speedsJson())
+                  .raw("back", buttonJson(kit::kBackButton))
+                  .raw("replay", buttonJson(kit::kReplayButton))
                   .raw("drawing", drawingJson())
                   .raw("input", inputJson())
                   .str());
