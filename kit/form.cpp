@@ -10,7 +10,7 @@ namespace kit {
 
 Form::Form(std::string caption, double widthTwips, double heightTwips)
     : Caption(std::move(caption)), Width(widthTwips), Height(heightTwips) {
-  window_ = std::make_unique<Canvas>(*this, "Form", TwipRect{0, 0, widthTwips, heightTwips}, 0);
+  window_.emplace(*this, "Form", TwipRect{0, 0, widthTwips, heightTwips}, 0);
   window_->BackColor = BackColor;
 }
 
@@ -56,6 +56,12 @@ std::vector<std::string> Form::takePendingBoxes() {
 }
 std::vector<std::string> Form::takeMessageLog() {
   return std::exchange(messageLog_, {});
+}
+
+bool Form::renew() {
+  if (!renewal_ || busy_) return false;
+  renewal_(*this);
+  return true;
 }
 
 Control* Form::find(const std::string& name) const {

@@ -4,7 +4,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <typeinfo>
 #include <variant>
 #include <vector>
 
@@ -29,6 +31,12 @@ class Form {
   Font font;  // the window's default font
 
   virtual void Form_Load() {}
+
+  // Makes the form afresh in its own place, as its constructor leaves it (before Form_Load), so
+  // that whoever holds its controls and areas keeps them: going back in a lesson plays its
+  // history again on a fresh form. False, and nothing done, for a form not made renewable.
+  bool renew();
+  bool renewable() const { return renewal_ != nullptr; }
 
   // Runs one event handler. Handlers never nest: a call made while one runs is refused.
   // Afterwards the window's drawing area takes the window's size.
@@ -74,9 +82,32 @@ class Form {
   std::vector<Canvas*> canvases_;
   std::vector<Var> vars_;
   std::vector<std::string> pendingBoxes_, messageLog_;
-  std::unique_ptr<Canvas> window_;
+  std::optional<Canvas> window_;  // in the form's own place, so that a renewed form keeps it
   bool busy_ = false;
   unsigned nestedCalls_ = 0;
+  void (*renewal_)(Form&) = nullptr;
+
+  template <typename T>
+  friend void renewAs(Form& form);
+  template <typename T>
+  friend std::unique_ptr<T> renewable(std::unique_ptr<T> form);
 };
+
+// Destroys the form and makes a T in the same storage: pointers to it and to its members (the
+// controls and areas) then point into the new form, of the same type.
+template <typename T>
+void renewAs(Form& form) {
+  T* old = static_cast<T*>(&form);
+  old->~T();
+  T* fresh = ::new (static_cast<void*>(old)) T();
+  fresh->renewal_ = &renewAs<T>;
+}
+
+// The form, which can then renew(); only a form that is exactly a T (nothing derived from it).
+template <typename T>
+std::unique_ptr<T> renewable(std::unique_ptr<T> form) {
+  if (form && typeid(*form) == typeid(T)) form->renewal_ = &renewAs<T>;
+  return form;
+}
 
 }  // namespace kit

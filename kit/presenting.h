@@ -16,6 +16,16 @@ bool isSpeed(double speed);
 double nextSpeed(double speed, int direction);
 // "×¼", "×½", "×1" or "×2".
 std::string speedLabel(double speed);
+// The bar's buttons for one step back (F7, or Shift+Page Up, a presenter's "previous") and for
+// the latest chain of animations again (F6): label, name for screen readers, keys.
+struct BarButton {
+  const char* label;
+  const char* name;
+  const char* keys;
+};
+inline constexpr BarButton kBackButton{"后退", "后退一步", "F7 或 Shift+Page Up"};
+inline constexpr BarButton kReplayButton{"重放", "重放动画", "F6"};
+
 // "已暂停", a pace's label, both with a blank between, or "" at the own pace and running.
 std::string badgeText(bool paused, double speed);
 

@@ -186,6 +186,16 @@ std::optional<Tick> tick(Reader& words, const Names& names) {
   return tick;
 }
 
+std::optional<Back> back(Reader& words) {
+  Back back{1};
+  if (std::string count; words.next(count)) {
+    const std::optional<int> steps = words.wholeNumber(count, "step count");
+    if (!steps) return std::nullopt;
+    back.count = *steps;
+  }
+  return back;
+}
+
 std::optional<Dump> dump(Reader& words, const Names& names) {
   Dump dump;
   for (std::string name; words.next(name);) {
@@ -268,6 +278,8 @@ Reading parse(std::string_view line, const Names& names) {
   if (command == "pause") return Command(Pause{});
   if (command == "resume") return Command(Resume{});
   if (command == "step") return Command(Step{});
+  if (command == "back") return reading(back(words), words);
+  if (command == "replay") return Command(Replay{});
   if (command == "speed") return reading(pace(words), words);
   if (command == "dump") return reading(dump(words, names), words);
   if (command == "png") return reading(png(words), words);
@@ -287,6 +299,8 @@ Stop execute(const Command& command, Executor& executor) {
     Stop operator()(Pause) const { return executor.pause(), Stop(); }
     Stop operator()(Resume) const { return executor.resume(), Stop(); }
     Stop operator()(Step) const { return executor.step(), Stop(); }
+    Stop operator()(const Back& c) const { return executor.back(c), Stop(); }
+    Stop operator()(Replay) const { return executor.replay(), Stop(); }
     Stop operator()(const Speed& c) const { return executor.speed(c), Stop(); }
     Stop operator()(const Dump& c) const { return executor.dump(c), Stop(); }
     Stop operator()(const Png& c) const { return executor.png(c); }

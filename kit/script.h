@@ -57,6 +57,12 @@ struct Run {
 struct Pause {};
 struct Resume {};
 struct Step {};
+// back [N]: N steps back (default 1), pausing first.
+struct Back {
+  int count;
+};
+// replay: the latest chain of animations again, from the event that started it.
+struct Replay {};
 // speed F: one of the teacher's paces.
 struct Speed {
   double factor;
@@ -72,7 +78,7 @@ struct Png {
 
 // std::monostate for a blank line or a comment.
 using Command = std::variant<std::monostate, Mouse, Click, Type, Key, Tick, Run, Pause, Resume,
-                             Step, Speed, Dump, Png>;
+                             Step, Back, Replay, Speed, Dump, Png>;
 
 // What a script may name in a window, by kind: every control (for dump), and among them the
 // buttons, text boxes and timers, and the drawing areas ("Form" is the window's own).
@@ -107,6 +113,8 @@ class Executor {
   virtual void pause() = 0;
   virtual void resume() = 0;
   virtual void step() = 0;
+  virtual void back(const Back& command) = 0;
+  virtual void replay() = 0;
   virtual void speed(const Speed& command) = 0;
   virtual void dump(const Dump& command) = 0;
   virtual Stop png(const Png& command) = 0;

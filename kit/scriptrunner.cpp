@@ -54,7 +54,8 @@ Stop Runner::run(std::istream& in) {
 void Runner::mouse(const Mouse& command) {
   Canvas& surface = *form_.findCanvas("Picture1");
   const auto& handler = command.down ? surface.onMouseDown : surface.onMouseMove;
-  if (handler) deliver([&] { handler(command.button, command.shift, command.x, command.y); });
+  // Kept in the lesson's history to be played again: nothing taken from this call by reference.
+  if (handler) deliver([&handler, c = command] { handler(c.button, c.shift, c.x, c.y); });
 }
 
 void Runner::click(const Click& command) {
@@ -66,12 +67,12 @@ void Runner::click(const Click& command) {
 
 void Runner::type(const Type& command) {
   auto& box = control<TextBox>(form_, command.name);
-  deliver([&] { box.type(command.text); });
+  deliver([&box, text = command.text] { box.type(text); });
 }
 
 void Runner::key(const Key& command) {
   auto& box = control<TextBox>(form_, command.name);
-  if (box.onKeyDown) deliver([&] { box.onKeyDown(command.code); });
+  if (box.onKeyDown) deliver([&box, code = command.code] { box.onKeyDown(code); });
 }
 
 void Runner::tick(const Tick& command) {
@@ -95,6 +96,16 @@ void Runner::resume() {
 
 void Runner::step() {
   session_.step();
+  answerBoxes();
+}
+
+void Runner::back(const Back& command) {
+  if (command.count > 0) session_.back(wall_, command.count);
+  answerBoxes();
+}
+
+void Runner::replay() {
+  session_.replay(wall_);
   answerBoxes();
 }
 

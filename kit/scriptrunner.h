@@ -55,6 +55,8 @@ class Runner : public Executor {
   void pause() override;
   void resume() override;
   void step() override;
+  void back(const Back& command) override;
+  void replay() override;
   void speed(const Speed& command) override;
   void dump(const Dump& command) override;
   Stop png(const Png& command) override;

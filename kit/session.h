@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "history.h"
 #include "timerclock.h"
 
 namespace kit {
@@ -56,6 +57,17 @@ class Session {
   // While paused: delivers the next due tick (with any due at the same moment), exactly as the
   // running clock would have, and stays paused. False when no timer runs.
   bool step();
+  // Pauses (when running), then brings the lesson back to where it stood `steps` steps earlier:
+  // a step is an event, or the ticks of one moment (what step() delivers). The lesson is made
+  // afresh and its history played again without those steps, so everything done since is
+  // undone. False, and nothing changed, with no step to undo or when the form cannot be
+  // renewed (or the history is full).
+  bool back(double wallMs, int steps = 1);
+  // Brings the lesson back to just before the event that started the latest chain of
+  // animations, delivers it again and lets the lesson run on (at its speed). False with none.
+  bool replay(double wallMs);
+  const History& history() const { return history_; }
+
   // The pace of the lesson's time against the front end's clock (1 is the designed pace; the
   // 64-ticks-a-second ceiling scales with it).
   void setSpeed(double speed, double wallMs);
@@ -68,6 +80,13 @@ class Session {
 
  private:
   bool frozen() const { return !started_ || holding_ || paused_; }
+  // Delivers the ticks due by `until` on the lesson's time, and keeps them in the history.
+  void moveClock(double until);
+  // The form afresh with the first `keep` entries of its history played, paused at the time
+  // just before the next.
+  void rebuild(std::size_t keep);
+  bool canRebuild() const;
+  unsigned timerStarts() const;
 
   Form& form_;
   Lateness lateness_;
@@ -80,6 +99,7 @@ class Session {
   bool paused_ = false;
   double pausedAt_ = 0;  // the lesson's time that a pause holds
   double speed_ = 1;
+  History history_;
 };
 
 }  // namespace kit

@@ -8,7 +8,14 @@
 namespace kit {
 
 TimerClock::TimerClock(Form& form) : form_(form) {
-  for (Timer* timer : form.timers()) slots_.push_back({timer});
+  reset();
+}
+
+void TimerClock::reset() {
+  slots_.clear();
+  for (Timer* timer : form_.timers()) slots_.push_back({timer});
+  now_ = 0;
+  delivered_ = 0;
 }
 
 void TimerClock::sync() {
@@ -23,7 +30,8 @@ void TimerClock::sync() {
   }
 }
 
-void TimerClock::advanceTo(double until, bool catchUp) {
+bool TimerClock::advanceTo(double until, bool catchUp) {
+  bool skipped = false;
   for (;;) {
     sync();
     Slot* next = nullptr;
@@ -35,10 +43,15 @@ void TimerClock::advanceTo(double until, bool catchUp) {
     form_.dispatch([&] {
       if (timer.Enabled() && timer.onTick) timer.onTick();
     });
+    ++delivered_;
     next->due += pacedPeriodMs(timer.Interval());
-    if (!catchUp && next->due <= until) next->due = until + pacedPeriodMs(timer.Interval());
+    if (!catchUp && next->due <= until) {
+      next->due = until + pacedPeriodMs(timer.Interval());
+      skipped = true;
+    }
   }
   if (until > now_) now_ = until;
+  return skipped;
 }
 
 std::optional<double> TimerClock::nextDue() {

@@ -9,7 +9,7 @@ namespace lessons {
 std::unique_ptr<kit::Form> Lesson::makeForm() const {
 #define LESSON(id, header, form, ...) \
   if constexpr (built(#id))           \
-    if (name == #id) return std::make_unique<form>();
+    if (name == #id) return kit::renewable(std::make_unique<form>());
 #include "lessons/lessons.list"
 #undef LESSON
   return nullptr;

@@ -15,9 +15,7 @@
 #include "presentercontrol.h"
 #include "windowzoom.h"
 
-namespace kit {
-class Form;
-}  // namespace kit
+#include "kit/form.h"
 
 namespace kitqt {
 
@@ -106,5 +104,12 @@ class FormWindow : public QWidget {
 // Creates the application, runs Form_Load, shows the window and runs until it is closed.
 int runProgram(int argc, char** argv, std::unique_ptr<kit::Form> form,
                const std::string& description = "");
+// The same for a form of a lesson's own type, which going back can then make afresh.
+template <typename T>
+int runProgram(int argc, char** argv, std::unique_ptr<T> form,
+               const std::string& description = "") {
+  return runProgram(argc, argv, std::unique_ptr<kit::Form>(kit::renewable(std::move(form))),
+                    description);
+}
 
 }  // namespace kitqt

@@ -32,6 +32,10 @@ PresenterBar::PresenterBar(PresenterControl& presenter, QWidget& window) : QWidg
   pause_ = add(QStringLiteral("暂停"), QStringLiteral("暂停或继续"),
                [control] { control->togglePause(); });
   add(QStringLiteral("单步"), QStringLiteral("单步"), [control] { control->stepOnce(); });
+  add(QString::fromUtf8(kit::kBackButton.label), QString::fromUtf8(kit::kBackButton.name),
+      [control] { control->backOnce(); });
+  add(QString::fromUtf8(kit::kReplayButton.label), QString::fromUtf8(kit::kReplayButton.name),
+      [control] { control->replay(); });
   add(QStringLiteral("慢"), QStringLiteral("放慢"), [control] { control->slower(); });
   speed_ = new QLabel(this);
   speed_->setMinimumWidth(28);

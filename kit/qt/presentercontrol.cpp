@@ -28,6 +28,9 @@ PresenterControl::PresenterControl(QWidget& window, LessonRunner& runner,
   add(QKeySequence(Qt::Key_Pause), [this] { togglePause(); });
   add(QKeySequence(Qt::Key_F9), [this] { stepOnce(); });
   add(QKeySequence(Qt::Key_PageDown), [this] { stepOnce(); });  // a presenter's "next"
+  add(QKeySequence(Qt::Key_F7), [this] { backOnce(); });
+  add(QKeySequence(Qt::SHIFT | Qt::Key_PageUp), [this] { backOnce(); });  // "previous"
+  add(QKeySequence(Qt::Key_F6), [this] { replay(); });
   add(QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { slower(); });
   add(QKeySequence(Qt::SHIFT | Qt::Key_F9), [this] { faster(); });
   add(QKeySequence(Qt::Key_F4), [this] { showBar(!barShown()); });
@@ -47,6 +50,16 @@ void PresenterControl::stepOnce() {
   kit::Session& session = runner_.session();
   if (!session.paused()) session.pause(runner_.now());
   session.step();
+  afterChange();
+}
+
+void PresenterControl::backOnce() {
+  runner_.session().back(runner_.now());
+  afterChange();
+}
+
+void PresenterControl::replay() {
+  runner_.session().replay(runner_.now());
   afterChange();
 }
 

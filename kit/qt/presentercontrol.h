@@ -23,6 +23,8 @@ class PresenterControl {
 
   void togglePause();
   void stepOnce();
+  void backOnce();
+  void replay();
   void slower();
   void faster();
   void showBar(bool shown);

@@ -29,6 +29,8 @@ struct Describe {
   void operator()(script::Pause) const { command("pause"); }
   void operator()(script::Resume) const { command("resume"); }
   void operator()(script::Step) const { command("step"); }
+  void operator()(const script::Back& c) const { command("back").add("count", c.count); }
+  void operator()(script::Replay) const { command("replay"); }
   void operator()(const script::Speed& c) const { command("speed").add("factor", c.factor); }
   void operator()(const script::Dump& c) const {
     kit::JsonArray names;

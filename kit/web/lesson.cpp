@@ -208,7 +208,8 @@ bool Lesson::mouseAt(const std::string& canvas, bool down, int button, int shift
   if (!area) return false;
   const auto& handler = down ? area->onMouseDown : area->onMouseMove;
   if (!handler) return false;
-  return deliver([&] { handler(button, shift, x, y); }, now);
+  // Kept in the lesson's history to be played again: nothing taken by reference but the handler.
+  return deliver([&handler, button, shift, x, y] { handler(button, shift, x, y); }, now);
 }
 
 bool Lesson::click(const std::string& name, double now) {
@@ -223,7 +224,7 @@ bool Lesson::type(const std::string& name, const std::string& text, double now) 
   kit::Control* control = form_->find(name);
   if (!control || control->kind() != kit::Kind::TextBox) return false;
   auto* box = static_cast<kit::TextBox*>(control);
-  return deliver([box, &text] { box->type(text); }, now);
+  return deliver([box, text] { box->type(text); }, now);
 }
 
 bool Lesson::key(const std::string& name, int code, double now) {
@@ -263,6 +264,18 @@ bool Lesson::step() {
   const bool stepped = session_.step();
   if (runner_) runner_->answerBoxes();
   return stepped;
+}
+
+bool Lesson::back(double now) {
+  const bool went = session_.back(timeOf(now));
+  if (runner_) runner_->answerBoxes();
+  return went;
+}
+
+bool Lesson::replay(double now) {
+  const bool played = session_.replay(timeOf(now));
+  if (runner_) runner_->answerBoxes();
+  return played;
 }
 
 bool Lesson::setSpeed(double speed, double now) {

@@ -70,6 +70,10 @@ class Lesson {
   void resume(double now);
   bool step();
   bool setSpeed(double speed, double now);
+  // One step back (pausing first) and the latest chain of animations again, as the driver's
+  // back and replay; false when there was nothing to do.
+  bool back(double now);
+  bool replay(double now);
   bool paused() const { return session_.paused(); }
   double speed() const { return session_.speed(); }
 

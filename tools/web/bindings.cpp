@@ -52,6 +52,14 @@ std::string speedsJson() {
   return out.str();
 }
 
+std::string buttonJson(const kit::BarButton& button) {
+  return kit::JsonObject()
+      .add("label", button.label)
+      .add("name", button.name)
+      .add("keys", button.keys)
+      .str();
+}
+
 std::string drawingJson() {
   using namespace kitweb;
   const std::pair<const char*, Op> ops[] = {
@@ -110,6 +118,8 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* vec_rules() {
   return give(kit::JsonObject()
                   .raw("speeds", speedsJson())
+                  .raw("back", buttonJson(kit::kBackButton))
+                  .raw("replay", buttonJson(kit::kReplayButton))
                   .raw("drawing", drawingJson())
                   .raw("input", inputJson())
                   .str());
@@ -224,6 +234,15 @@ EMSCRIPTEN_KEEPALIVE void vec_resume(double now) {
 // 1 when a tick was delivered; only while paused.
 EMSCRIPTEN_KEEPALIVE int vec_step() {
   return lesson->step();
+}
+
+// One step back, pausing first, and the latest chain of animations again: 1 when done.
+EMSCRIPTEN_KEEPALIVE int vec_back(double now) {
+  return lesson->back(now);
+}
+
+EMSCRIPTEN_KEEPALIVE int vec_replay(double now) {
+  return lesson->replay(now);
 }
 
 // 0 for a pace a teacher cannot choose (0.25, 0.5, 1 and 2 can be).

@@ -93,11 +93,32 @@ TEST_P(Presenter, InputReachesItsHandlersWhilePausedAndStartsAnimationsPaused) {
             after(program, "run 100\ndown 1 0 300 300\nclick Command1\nrun 800\ndump\n"));
 }
 
+TEST_P(Presenter, BackUndoesStepsAndPressesAndReplayRunsTheChainAgain) {
+  const std::string program = GetParam();
+  const std::string paused = "run 100\nclick Command1\nrun 300\npause\n";
+  const std::string later = "resume\nrun 700\ndump\n";
+  const std::string atPause = after(program, paused + "dump\n" + later);
+  EXPECT_EQ(after(program, paused + "step\nstep\nstep\nstep\nback 2\nback\nback\ndump\n" + later),
+            atPause);
+  // A press while paused is a step of its own; back while running pauses, then undoes the last
+  // moment's ticks, which a step delivers again.
+  EXPECT_EQ(after(program, paused + "down 1 0 300 300\nback\ndump\n" + later), atPause);
+  EXPECT_EQ(after(program, "run 100\nclick Command1\nrun 300\nback\nstep\ndump\n"),
+            after(program, paused + "dump\n"));
+  const std::string chain = "run 300\ndump\nrun 2000\ndump\n";
+  EXPECT_EQ(after(program, "run 100\nclick Command1\nrun 900\nreplay\n" + chain),
+            after(program, "run 100\nclick Command1\n" + chain));
+  // Nothing before the start: the lesson as loaded.
+  EXPECT_EQ(after(program, "run 100\nclick Command1\nrun 300\nback 100000\ndump\n"),
+            after(program, "pause\nback\ndump\n"));
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryLesson, Presenter,
                          ::testing::Values("vecintro", "vecadd", "vecsub", "veccoord", "vecscale"));
 
-TEST(PresenterScript, RefusesSpeedsATeacherCannotChoose) {
-  for (const char* line : {"speed 3", "speed 0", "speed -1", "speed nan", "speed"}) {
+TEST(PresenterScript, RefusesSpeedsAndStepCountsATeacherCannotChoose) {
+  for (const char* line : {"speed 3", "speed 0", "speed -1", "speed nan", "speed", "back -1",
+                           "back 1.5", "back x", "back 1e10"}) {
     EXPECT_EQ(after("vecsub", std::string(line) + "\n").rfind("stopped: line 1: ", 0), 0u) << line;
   }
 }

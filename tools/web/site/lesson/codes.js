@@ -27,9 +27,9 @@
     };
   }
 
-  // What a key asks of the teacher's controls ('pause', 'step', 'slower', 'faster', 'bar'), or
+  // What a key asks of the teacher's controls ('pause', 'step', 'back', 'replay', 'slower', 'faster', 'bar'), or
   // null for a key that stays the lesson's or the browser's. Only keys no lesson and no text box
-  // uses: F8 (or Pause), F9 (or Page Down, a presenter's clicker), Shift+F8, Shift+F9, F4.
+  // uses: F8 (or Pause), F9 (or Page Down, a presenter's clicker), Shift+F8, Shift+F9, F4, F7 (or Shift+Page Up), F6.
   function presenterKey(event) {
     if (event.isComposing || event.ctrlKey || event.altKey || event.metaKey) return null;
     const shift = event.shiftKey;
@@ -39,6 +39,9 @@
       case 'Pause': return shift ? null : 'pause';
       case 'PageDown': return shift ? null : 'step';
       case 'F4': return shift ? null : 'bar';
+      case 'F7': return shift ? null : 'back';
+      case 'PageUp': return shift ? 'back' : null;
+      case 'F6': return shift ? null : 'replay';
       default: return null;
     }
   }

@@ -29,6 +29,10 @@
       }
       if (action === 'pause') {
         page.call(this.paused() ? 'vec_resume' : 'vec_pause', null, ['number'], [now]);
+      } else if (action === 'back') {
+        page.call('vec_back', 'number', ['number'], [now]);
+      } else if (action === 'replay') {
+        page.call('vec_replay', 'number', ['number'], [now]);
       } else if (action === 'step') {
         if (!this.paused()) page.call('vec_pause', null, ['number'], [now]);
         page.call('vec_step', 'number', [], []);
@@ -68,6 +72,10 @@
       };
       this.pauseButton = add('暂停', '', '暂停或继续（F8）', () => this.present('pause'));
       add('单步', '', '单步（F9 或 Page Down）', () => this.present('step'));
+      for (const action of ['back', 'replay']) {
+        const button = this.page.rules[action];
+        add(button.label, button.name, `${button.name}（${button.keys}）`, () => this.present(action));
+      }
       add('慢', '放慢', '放慢（Shift+F8）', () => this.present('slower'));
       this.speedLabel = doc.createElement('span');
       this.speedLabel.className = 'speed';
