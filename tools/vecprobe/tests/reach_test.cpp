@@ -106,7 +106,8 @@ TEST(Reach, TabReachesTheTeachersBarAndTheFirstFocusShowsItsRing) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

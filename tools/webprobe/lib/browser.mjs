@@ -83,6 +83,27 @@ export async function oneCheck(check) {
   }
 }
 
+// Named checks that go on past a failure: `check(name, fn)` counts whether fn throws, and
+// `summary()` prints the line the tests' runner reads and sets the exit code.
+export function checks() {
+  let passed = 0, failed = 0;
+  return {
+    async check(name, fn) {
+      try {
+        await fn();
+        ++passed;
+      } catch (error) {
+        ++failed;
+        console.log(`FAIL ${name}: ${error.message}`);
+      }
+    },
+    summary() {
+      console.log(`${passed} passed, ${failed} failed`);
+      if (failed) process.exitCode = 1;
+    },
+  };
+}
+
 // WIDTHxHEIGHT[@DPR], from WEBPROBE_VIEWPORT; big enough that no lesson needs scrolling.
 export function viewportSetting(text = process.env.WEBPROBE_VIEWPORT || '1280x1024@1') {
   const match = /^(\d+)x(\d+)(?:@([\d.]+))?$/.exec(text);

@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
-import { defaultSite, launch, newPage, openTestPage, pageErrors, pageUrl, painted, viewportSetting, workTree } from '../lib/browser.mjs';
+import { checks, defaultSite, launch, newPage, openTestPage, pageErrors, pageUrl, painted, viewportSetting, workTree } from '../lib/browser.mjs';
 
 const { values: options } = parseArgs({ options: { site: { type: 'string', default: defaultSite } } });
 const site = options.site;
@@ -15,16 +15,7 @@ const registry = JSON.parse(fs.readFileSync(path.join(site, 'lessons.json'), 'ut
 const phone = (size) => ({ ...viewportSetting(size), isMobile: true, hasTouch: true });
 
 const browser = await launch();
-let passed = 0, failed = 0;
-async function check(name, fn) {
-  try {
-    await fn();
-    ++passed;
-  } catch (error) {
-    ++failed;
-    console.log(`FAIL ${name}: ${error.message}`);
-  }
-}
+const { check, summary } = checks();
 
 // A lesson opened in test mode, with `lines` of a driver's script run on it (`click NAME` as a
 // real click).
@@ -251,5 +242,4 @@ await check('the formula cards fill a box of another shape, as every engine draw
 });
 
 await browser.close();
-console.log(`${passed} passed, ${failed} failed`);
-if (failed) process.exitCode = 1;
+summary();

@@ -7,20 +7,11 @@
 // button or box without a name.
 import assert from 'node:assert/strict';
 import { parseArgs } from 'node:util';
-import { defaultSite, lessons, launchOrFail, newPage, openTestPage, pageErrors, pageUrl, painted } from '../lib/browser.mjs';
+import { checks, defaultSite, lessons, launchOrFail, newPage, openTestPage, pageErrors, pageUrl, painted } from '../lib/browser.mjs';
 
 const { values: options } = parseArgs({ options: { site: { type: 'string', default: defaultSite } } });
 const browser = await launchOrFail('chromium');
-let passed = 0, failed = 0;
-async function check(name, fn) {
-  try {
-    await fn();
-    ++passed;
-  } catch (error) {
-    ++failed;
-    console.log(`FAIL ${name}: ${error.message}`);
-  }
-}
+const { check, summary } = checks();
 
 async function lesson(program) {
   const page = await newPage(browser);
@@ -161,5 +152,4 @@ await check('every lesson: each button, box and link has a name', async () => {
 });
 
 await browser.close();
-console.log(`${passed} passed, ${failed} failed`);
-process.exitCode = failed ? 1 : 0;
+summary();
