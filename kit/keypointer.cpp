@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "canvas.h"
 #include "controls.h"
@@ -25,10 +26,20 @@ char pointLetter(const std::string& caption) {
 }
 }  // namespace
 
-KeyPointer::KeyPointer(const Canvas& canvas)
-    : canvas_(canvas),
-      x_(static_cast<float>(canvas.ScaleLeft() + canvas.ScaleWidth() / 2)),
-      y_(static_cast<float>(canvas.ScaleTop() + canvas.ScaleHeight() / 2)) {}
+KeyPointer::KeyPointer(const Canvas& canvas) : canvas_(canvas) {}
+
+void KeyPointer::place() {
+  // The units are the lesson's only once Form_Load has set them: the middle is taken then.
+  if (placed_) return;
+  placed_ = true;
+  x_ = middle(true);
+  y_ = middle(false);
+}
+
+float KeyPointer::middle(bool across) const {
+  return static_cast<float>(across ? canvas_.ScaleLeft() + canvas_.ScaleWidth() / 2
+                                   : canvas_.ScaleTop() + canvas_.ScaleHeight() / 2);
+}
 
 double KeyPointer::step() const {
   const double units = std::abs(kStepTwips / canvas_.innerWidthTwips() * canvas_.ScaleWidth());
@@ -75,17 +86,29 @@ std::optional<std::pair<float, float>> KeyPointer::namedPoint(char letter) const
                                        canvas_.toTwipsY(py) - canvas_.toTwipsY(named->Top));
     if (!best || distance < bestDistance) best = {{px, py}}, bestDistance = distance;
   };
+  // Only ends that two lines share are points of the figure (a tip and its head, a common
+  // tail); an arrowhead's free end never is.
+  std::vector<std::pair<float, float>> ends;
   for (const CanvasObject* object : canvas_.objects()) {
     if (object->kind() != Kind::Line) continue;
     const auto* line = static_cast<const Line*>(object);
     if (!line->Visible) continue;
-    consider(line->X1, line->Y1);
-    consider(line->X2, line->Y2);
+    ends.emplace_back(line->X1, line->Y1);
+    ends.emplace_back(line->X2, line->Y2);
+  }
+  const double same = step() / 1000;
+  for (std::size_t i = 0; i < ends.size(); ++i) {
+    const bool shared = std::any_of(ends.begin(), ends.end(), [&](const auto& other) {
+      return &other != &ends[i] && (i ^ 1) != static_cast<std::size_t>(&other - ends.data()) &&
+             std::hypot(other.first - ends[i].first, other.second - ends[i].second) <= same;
+    });
+    if (shared) consider(ends[i].first, ends[i].second);
   }
   return best;
 }
 
 KeyPointer::Outcome KeyPointer::key(int code, int shift) {
+  place();
   const double step = (shift & shifts::kShift) ? this->step() / 10 : this->step();
   // The surface's y may run upwards: Up moves towards its top edge either way.
   const double up = canvas_.ScaleHeight() < 0 ? step : -step;

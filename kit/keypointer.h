@@ -26,7 +26,7 @@ class KeyPointer {
     std::optional<Event> event;
   };
 
-  // Starts at the middle of the surface.
+  // Starts at the middle of the surface, at the first key.
   explicit KeyPointer(const Canvas& canvas);
 
   // A key by the design's code (kit/input.h) with the design's shift bits.
@@ -35,8 +35,8 @@ class KeyPointer {
   // lets go outside the surface.
   void leave() { held_ = false; }
 
-  float x() const { return x_; }
-  float y() const { return y_; }
+  float x() const { return placed_ ? x_ : middle(true); }
+  float y() const { return placed_ ? y_ : middle(false); }
   bool held() const { return held_; }
   // One arrow's step in the surface's units: about 32 pixels at the designed size, rounded to
   // 1, 2 or 5 times a power of ten (one grid unit on a grid of 1).
@@ -46,12 +46,14 @@ class KeyPointer {
   // The point the letter names on the surface: a visible label captioned by that letter alone
   // (or with its coordinates, "A(3,2)"), at the end of a visible line nearest to it.
   std::optional<std::pair<float, float>> namedPoint(char letter) const;
+  void place();
+  float middle(bool across) const;
   void moveBy(double dx, double dy);
   Event event(Event::Kind kind, int shift) const;
 
   const Canvas& canvas_;
-  float x_, y_;
-  bool held_ = false;
+  float x_ = 0, y_ = 0;
+  bool placed_ = false, held_ = false;
 };
 
 }  // namespace kit

@@ -53,11 +53,15 @@
       for (const info of design.canvases) {
         const area = this.addArea(info.name, 'surface');
         area.canvas.id = info.name;
-        area.canvas.setAttribute('role', 'img');
+        // A Tab stop its keyboard pointer answers (the arrows, Space, Enter and letters).
+        area.canvas.tabIndex = 0;
+        area.canvas.setAttribute('role', 'application');
         area.canvas.setAttribute('aria-label', '绘图区');
         if (design.description) area.canvas.setAttribute('aria-description', design.description);
         this.page.input.listenToPointer(area);
+        this.page.input.listenToPointerKeys(area);
       }
+      this.page.figure.build(this.stage, this.areas.filter((area) => area.name !== 'Form'));
       // On the page in the order Tab reaches them; the design lists them rearmost first (the
       // style sheet puts frames behind the rest as the kit does: a z-index of each control's
       // own changes how Chromium rasterises the buttons' texts).
