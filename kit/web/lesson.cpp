@@ -190,8 +190,10 @@ bool Lesson::mouseAt(const std::string& canvas, bool down, int button, int shift
 }
 
 bool Lesson::click(const std::string& name, double now) {
-  if (kit::Canvas* canvas = form_->findCanvas(name); canvas && canvas != &form_->window())
+  if (kit::Canvas* canvas = form_->findCanvas(name); canvas && canvas != &form_->window()) {
+    letGo_ = true;  // a press let go on a surface: the figure's words are said
     return deliver(canvas->onClick, now);
+  }
   kit::Control* control = form_->find(name);
   if (!control || control->kind() != kit::Kind::Button) return false;
   return deliver(static_cast<kit::Button*>(control)->onClick, now);
@@ -230,19 +232,24 @@ bool Lesson::pointerKey(const std::string& canvas, int code, int shift, double n
   return outcome.used;
 }
 
+void Lesson::pointerLeave(const std::string& canvas) {
+  const kit::Canvas* area = form_->findCanvas(canvas);
+  if (!area || area == &form_->window() || !pointerOf(*area).held()) return;
+  pointerOf(*area).leave();
+  letGo_ = true;
+}
+
 std::string Lesson::pointer(const std::string& canvas, double zoom) {
   const kit::Canvas* area = form_->findCanvas(canvas);
   if (!area || area == &form_->window() || !(zoom > 0)) return "";
   const kit::KeyPointer& at = pointerOf(*area);
   const kit::PixelPoint pixel = kit::View(*area, zoom).toPixels(at.x(), at.y());
-  return kit::JsonObject()
-      .add("x", pixel.x)
-      .add("y", pixel.y)
-      .add("held", at.held())
-      .str();
+  return kit::JsonObject().add("x", pixel.x).add("y", pixel.y).add("held", at.held()).str();
 }
 
 std::string Lesson::figure(bool settled) {
+  settled = settled || letGo_;
+  letGo_ = false;
   bool changed = false;
   for (const std::string& text : answered_) changed = figure_.answered(*form_, text) || changed;
   if (answered_.empty() || settled) changed = figure_.note(*form_, settled) || changed;

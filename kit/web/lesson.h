@@ -63,8 +63,11 @@ class Lesson {
   // The keyboard pointer as JSON: x and y in pixels inside the area's border at `zoom`, and
   // whether it holds a press; "" for no such area.
   std::string pointer(const std::string& canvas, double zoom);
+  // The area lost the keyboard: a held press is let go without a click.
+  void pointerLeave(const std::string& canvas);
   // The figure in words as JSON (lines, and what to say now), or "" when neither changed.
-  // `settled`: a press was just let go (kit/describe.h).
+  // `settled`: a press was just let go outside the area (one let go inside, by mouse or keys,
+  // or a keyboard press given up, is known here already; kit/describe.h).
   std::string figure(bool settled);
 
   // Real clock: delivers the ticks due by `now`; nextDue says when the next one is.
@@ -106,6 +109,7 @@ class Lesson {
   kit::FigureWatch figure_;
   // The boxes up, then those answered since the figure was last read.
   std::vector<std::string> showing_, answered_;
+  bool letGo_ = false;                 // a press let go since the figure was last read
   double designWidth_, designHeight_;  // twips, before Form_Load
   // The virtual clock is the desktop driver's own; the page's clock has a session of its own.
   std::unique_ptr<kit::script::Runner> runner_;

@@ -200,6 +200,11 @@ EMSCRIPTEN_KEEPALIVE int vec_pointer_key(const char* canvas, int code, int shift
   return lesson->pointerKey(canvas, code, shift, now);
 }
 
+// The area lost the keyboard: its pointer's held press is let go without a click.
+EMSCRIPTEN_KEEPALIVE void vec_pointer_leave(const char* canvas) {
+  lesson->pointerLeave(canvas);
+}
+
 // The keyboard pointer's place in pixels inside the area's border, as JSON x, y, held.
 EMSCRIPTEN_KEEPALIVE const char* vec_pointer(const char* canvas, double zoom) {
   return give(lesson->pointer(canvas, zoom));

@@ -12,28 +12,30 @@
       this.crosshairs = new Map();  // area name -> element
     }
 
-    // The list and the live region, after the areas and before the controls.
+    // The crosshairs, the list and the live region, at the stage's end after the areas (the
+    // list is not the areas' aria-describedby, which would hide the lesson's own description).
     build(stage, areas) {
-      this.list = doc.createElement('ul');
-      this.list.className = 'figure-words';
-      this.list.id = 'figure-words';
-      this.said = doc.createElement('div');
-      this.said.className = 'figure-words';
-      this.said.setAttribute('aria-live', 'polite');
-      const last = areas.length ? areas[areas.length - 1].canvas : null;
-      stage.insertBefore(this.said, last ? last.nextSibling : stage.firstChild);
-      stage.insertBefore(this.list, this.said);
       for (const area of areas) {
-        area.canvas.setAttribute('aria-describedby', this.list.id);
         const mark = doc.createElement('div');
         mark.className = 'crosshair';
         mark.hidden = true;
         mark.setAttribute('aria-hidden', 'true');
-        stage.insertBefore(mark, this.list);
+        stage.append(mark);
         this.crosshairs.set(area.name, mark);
         area.canvas.addEventListener('focus', () => this.showPointer(area));
-        area.canvas.addEventListener('blur', () => { mark.hidden = true; });
+        area.canvas.addEventListener('blur', () => {
+          mark.hidden = true;
+          this.page.call('vec_pointer_leave', null, ['string'], [area.name]);
+          this.update();
+        });
       }
+      this.list = doc.createElement('ul');
+      this.list.className = 'figure-words';
+      this.list.setAttribute('aria-label', '图形');
+      this.said = doc.createElement('div');
+      this.said.className = 'figure-words';
+      this.said.setAttribute('aria-live', 'polite');
+      stage.append(this.list, this.said);
     }
 
     // After any event or tick; `settled` when a press was let go outside every area.

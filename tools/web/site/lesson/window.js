@@ -61,7 +61,6 @@
         this.page.input.listenToPointer(area);
         this.page.input.listenToPointerKeys(area);
       }
-      this.page.figure.build(this.stage, this.areas.filter((area) => area.name !== 'Form'));
       // On the page in the order Tab reaches them; the design lists them rearmost first (the
       // style sheet puts frames behind the rest as the kit does: a z-index of each control's
       // own changes how Chromium rasterises the buttons' texts).
@@ -69,6 +68,11 @@
       const byName = new Map(design.controls.map((info) => [info.name, info]));
       const tabOrder = JSON.parse(this.page.call('vec_tab_order', 'string', [], []));
       for (const name of tabOrder) this.addControl(byName.get(name));
+      // The surfaces come after the controls in Tab order, so the first focus and the controls'
+      // order stay as they were; the style sheet's z-index keeps them behind the controls.
+      const surfaces = this.areas.filter((area) => area !== this.windowArea);
+      for (const area of surfaces) this.stage.append(area.canvas);
+      this.page.figure.build(this.stage, surfaces);
       return { design, room };
     }
 
