@@ -87,7 +87,23 @@ bool vectorLetter(const std::string& caption) {
   return (first >= 'a' && first <= 'z') || (first >= '0' && first <= '9') || first == '-';
 }
 
-// The lines of one surface: its arrows, then its captions and printed texts.
+// What a lesson's picture shows, by its asset's file name; a picture not listed is not read.
+std::string pictureName(const std::string& picture) {
+  static const std::pair<const char*, const char*> names[] = {{"house.png", "家"},
+                                                              {"shop.png", "商店"},
+                                                              {"school.png", "学校"},
+                                                              {"walker.png", "小人"},
+                                                              {"formula.png", "公式"}};
+  for (const auto& [file, name] : names) {
+    const std::string suffix = std::string("/") + file;
+    if (picture.size() >= suffix.size() &&
+        picture.compare(picture.size() - suffix.size(), suffix.size(), suffix) == 0)
+      return name;
+  }
+  return "";
+}
+
+// The lines of one surface: its arrows, then its captions, pictures and printed texts.
 void describeSurface(const Canvas& canvas, std::vector<std::string>& out) {
   Surface surface{canvas, {}, {}, KeyPointer(canvas).step()};
   for (const CanvasObject* object : canvas.objects()) {
@@ -130,6 +146,16 @@ void describeSurface(const Canvas& canvas, std::vector<std::string>& out) {
     const bool pointLetter =
         label->Caption.size() == 1 && label->Caption[0] >= 'A' && label->Caption[0] <= 'Z';
     if (!used.count(label) && !pointLetter) out.push_back("标注 " + label->Caption);
+  }
+  for (const CanvasObject* object : canvas.objects()) {
+    if (object->kind() != Kind::Image) continue;
+    const auto* image = static_cast<const Image*>(object);
+    const std::string name = image->Visible ? pictureName(image->picture) : "";
+    if (name.empty()) continue;
+    // Where its middle is: a picture stands for the place it shows.
+    const double x = canvas.fromTwipsX(canvas.toTwipsX(image->Left) + image->widthTwips / 2);
+    const double y = canvas.fromTwipsY(canvas.toTwipsY(image->Top) + image->heightTwips / 2);
+    out.push_back("图片 " + name + "：在 " + surface.point(x, y));
   }
   for (const DrawOp& op : canvas.drawing())
     if (op.kind == DrawOp::Kind::Text && op.text.size() > 1 && !isNumber(op.text))
