@@ -56,6 +56,7 @@ class Form {
   const std::vector<Canvas*>& canvases() const { return canvases_; }
   Canvas* findCanvas(const std::string& name) const;
   Canvas& window() { return *window_; }
+  const Canvas& window() const { return *window_; }
 
   using VarRef = std::variant<const double*, const float*, const int*>;
   struct Var {

@@ -15,7 +15,8 @@ constexpr int kShift = 1, kControl = 2, kAlt = 4;
 
 namespace keys {
 constexpr int kBackspace = 8, kTab = 9, kEnter = 13, kShift = 16, kControl = 17, kAlt = 18,
-              kEscape = 27, kDelete = 46;
+              kEscape = 27, kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kDown = 40,
+              kDelete = 46;
 }  // namespace keys
 
 constexpr int buttonCode(bool left, bool right, bool middle) {

@@ -11,7 +11,9 @@
 #include "controlwidgets.h"
 #include "firstframe.h"
 #include "focusring.h"
+#include "kit/controls.h"
 #include "kit/form.h"
+#include "kit/order.h"
 #include "kit/zoom.h"
 #include "qtlook.h"
 #include "surfacewidget.h"
@@ -35,6 +37,17 @@ FormWindow::FormWindow(kit::Form& form, double zoom, QWidget* parent)
   addSurfaces();
   controls_ = new ControlWidgets(
       form, *this, [this](const std::function<void()>& handler) { runner_.deliver(handler); });
+  // The surfaces come after the window's controls: the first Tab still reaches what it did.
+  const std::vector<const kit::WindowControl*> order = kit::tabOrder(form);
+  QWidget* previous =
+      order.empty() ? nullptr : findChild<QWidget*>(QString::fromStdString(order.back()->name()));
+  for (SurfaceWidget* surface : surfaces_) {
+    if (previous) QWidget::setTabOrder(previous, surface);
+    previous = surface;
+  }
+  runner_.onAnswered = [this](const std::string& text) {
+    for (SurfaceWidget* surface : surfaces_) surface->noteAnswer(text);
+  };
   windowZoom_ = new WindowZoom(*this, zoom, designed_, [this] { refit(); });
   export_ = new PictureExport(*this, form);
   resize(qRound(designed_.width() * zoom), qRound(designed_.height() * zoom));
@@ -88,7 +101,10 @@ void FormWindow::layOut() {
 
 void FormWindow::syncWidgets() {
   controls_->sync();
-  for (SurfaceWidget* surface : surfaces_) surface->refresh();
+  for (SurfaceWidget* surface : surfaces_) {
+    surface->refresh();
+    surface->noteFigure(false);
+  }
   fitToForm();
   // The window itself repaints only when what is drawn on it has changed.
   if (windowPainter_.fingerprint() != windowShown_) update();

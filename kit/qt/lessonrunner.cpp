@@ -59,6 +59,8 @@ void LessonRunner::showBoxes() {
     box.exec();
   }
   session_.release(now());
+  if (onAnswered)
+    for (const std::string& text : boxes) onAnswered(text);
 }
 
 void LessonRunner::scheduleNextTick() {

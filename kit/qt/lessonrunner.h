@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
+#include <string>
 
 #include "kit/session.h"
 
@@ -31,6 +32,8 @@ class LessonRunner {
   void settle();
   // Milliseconds on the window's clock since start().
   double now() const;
+  // Told of each message box once the pupil has answered it.
+  std::function<void(const std::string& text)> onAnswered;
 
  private:
   void onTick();

@@ -213,8 +213,10 @@ bool Lesson::mouseAt(const std::string& canvas, bool down, int button, int shift
 }
 
 bool Lesson::click(const std::string& name, double now) {
-  if (kit::Canvas* canvas = form_->findCanvas(name); canvas && canvas != &form_->window())
+  if (kit::Canvas* canvas = form_->findCanvas(name); canvas && canvas != &form_->window()) {
+    letGo_ = true;  // a press let go on a surface: the figure's words are said
     return deliver(canvas->onClick, now);
+  }
   kit::Control* control = form_->find(name);
   if (!control || control->kind() != kit::Kind::Button) return false;
   return deliver(static_cast<kit::Button*>(control)->onClick, now);
@@ -235,6 +237,52 @@ bool Lesson::key(const std::string& name, int code, double now) {
   return deliver([box, code] { box->onKeyDown(code); }, now);
 }
 
+kit::KeyPointer& Lesson::pointerOf(const kit::Canvas& canvas) {
+  return pointers_.try_emplace(&canvas, canvas).first->second;
+}
+
+bool Lesson::pointerKey(const std::string& canvas, int code, int shift, double now) {
+  const kit::Canvas* area = form_->findCanvas(canvas);
+  if (!area || area == &form_->window()) return false;
+  const kit::KeyPointer::Outcome outcome = pointerOf(*area).key(code, shift);
+  if (const auto& sent = outcome.event) {
+    using Kind = kit::KeyPointer::Event::Kind;
+    if (sent->kind == Kind::Click)
+      click(canvas, now);
+    else
+      mouseAt(canvas, sent->kind == Kind::Down, sent->button, sent->shift, sent->x, sent->y, now);
+  }
+  return outcome.used;
+}
+
+void Lesson::pointerLeave(const std::string& canvas) {
+  const kit::Canvas* area = form_->findCanvas(canvas);
+  if (!area || area == &form_->window() || !pointerOf(*area).held()) return;
+  pointerOf(*area).leave();
+  letGo_ = true;
+}
+
+std::string Lesson::pointer(const std::string& canvas, double zoom) {
+  const kit::Canvas* area = form_->findCanvas(canvas);
+  if (!area || area == &form_->window() || !(zoom > 0)) return "";
+  const kit::KeyPointer& at = pointerOf(*area);
+  const kit::PixelPoint pixel = kit::View(*area, zoom).toPixels(at.x(), at.y());
+  return kit::JsonObject().add("x", pixel.x).add("y", pixel.y).add("held", at.held()).str();
+}
+
+std::string Lesson::figure(bool settled) {
+  settled = settled || letGo_;
+  letGo_ = false;
+  bool changed = false;
+  for (const std::string& text : answered_) changed = figure_.answered(*form_, text) || changed;
+  if (answered_.empty() || settled) changed = figure_.note(*form_, settled) || changed;
+  answered_.clear();
+  if (!changed) return "";
+  kit::JsonArray lines;
+  for (const std::string& line : figure_.lines()) lines.raw(kit::jsonString(line));
+  return kit::JsonObject().raw("lines", lines.str()).add("say", figure_.announcement()).str();
+}
+
 void Lesson::advance(double now) {
   if (!runner_) session_.advance(now);
 }
@@ -245,11 +293,15 @@ std::optional<double> Lesson::nextDue() {
 }
 
 std::vector<std::string> Lesson::takeBoxes(double now) {
-  return session_.takeBoxes(timeOf(now));
+  std::vector<std::string> boxes = session_.takeBoxes(timeOf(now));
+  showing_.insert(showing_.end(), boxes.begin(), boxes.end());
+  return boxes;
 }
 
 void Lesson::release(double now) {
   session_.release(timeOf(now));
+  answered_.insert(answered_.end(), showing_.begin(), showing_.end());
+  showing_.clear();
 }
 
 void Lesson::pause(double now) {

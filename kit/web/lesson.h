@@ -4,12 +4,15 @@
 // it runs and tests natively too.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "kit/describe.h"
 #include "kit/form.h"
+#include "kit/keypointer.h"
 #include "kit/scriptrunner.h"
 #include "kit/session.h"
 #include "recorder.h"
@@ -55,6 +58,18 @@ class Lesson {
   // The box's whole new text, as a keystroke leaves it.
   bool type(const std::string& name, const std::string& text, double now);
   bool key(const std::string& name, int code, double now);
+  // A key on a drawing area, for its keyboard pointer (kit/keypointer.h): true when the
+  // pointer took it; the mouse event it makes goes the way the mouse's do.
+  bool pointerKey(const std::string& canvas, int code, int shift, double now);
+  // The keyboard pointer as JSON: x and y in pixels inside the area's border at `zoom`, and
+  // whether it holds a press; "" for no such area.
+  std::string pointer(const std::string& canvas, double zoom);
+  // The area lost the keyboard: a held press is let go without a click.
+  void pointerLeave(const std::string& canvas);
+  // The figure in words as JSON (lines, and what to say now), or "" when neither changed.
+  // `settled`: a press was just let go outside the area (one let go inside, by mouse or keys,
+  // or a keyboard press given up, is known here already; kit/describe.h).
+  std::string figure(bool settled);
 
   // Real clock: delivers the ticks due by `now`; nextDue says when the next one is.
   void advance(double now);
@@ -91,8 +106,15 @@ class Lesson {
   double timeOf(double now);
   bool deliver(const std::function<void()>& handler, double now);
 
+  kit::KeyPointer& pointerOf(const kit::Canvas& canvas);
+
   std::unique_ptr<kit::Form> form_;
   std::string description_;
+  std::map<const kit::Canvas*, kit::KeyPointer> pointers_;
+  kit::FigureWatch figure_;
+  // The boxes up, then those answered since the figure was last read.
+  std::vector<std::string> showing_, answered_;
+  bool letGo_ = false;                 // a press let go since the figure was last read
   double designWidth_, designHeight_;  // twips, before Form_Load
   // The virtual clock is the desktop driver's own; the page's clock has a session of its own.
   std::unique_ptr<kit::script::Runner> runner_;

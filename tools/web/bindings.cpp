@@ -105,6 +105,16 @@ std::string inputJson() {
                        .add("Escape", keys::kEscape)
                        .add("Delete", keys::kDelete)
                        .str())
+      // The keys a drawing area's keyboard pointer reads besides letters (kit/keypointer.h).
+      .raw("pointerKeys", kit::JsonObject()
+                              .add("ArrowLeft", keys::kLeft)
+                              .add("ArrowUp", keys::kUp)
+                              .add("ArrowRight", keys::kRight)
+                              .add("ArrowDown", keys::kDown)
+                              .add(" ", keys::kSpace)
+                              .add("Enter", keys::kEnter)
+                              .add("Escape", keys::kEscape)
+                              .str())
       .str();
 }
 
@@ -200,6 +210,27 @@ EMSCRIPTEN_KEEPALIVE int vec_type(const char* name, const char* text, double now
 
 EMSCRIPTEN_KEEPALIVE int vec_key(const char* name, int code, double now) {
   return lesson->key(name, code, now);
+}
+
+// A key on a drawing area for its keyboard pointer: 1 when the pointer took it.
+EMSCRIPTEN_KEEPALIVE int vec_pointer_key(const char* canvas, int code, int shift, double now) {
+  return lesson->pointerKey(canvas, code, shift, now);
+}
+
+// The area lost the keyboard: its pointer's held press is let go without a click.
+EMSCRIPTEN_KEEPALIVE void vec_pointer_leave(const char* canvas) {
+  lesson->pointerLeave(canvas);
+}
+
+// The keyboard pointer's place in pixels inside the area's border, as JSON x, y, held.
+EMSCRIPTEN_KEEPALIVE const char* vec_pointer(const char* canvas, double zoom) {
+  return give(lesson->pointer(canvas, zoom));
+}
+
+// The figure in words as JSON lines and say, or "" when nothing changed; `settled` when a
+// press was just let go.
+EMSCRIPTEN_KEEPALIVE const char* vec_figure(int settled) {
+  return give(lesson->figure(settled != 0));
 }
 
 EMSCRIPTEN_KEEPALIVE void vec_advance(double now) {

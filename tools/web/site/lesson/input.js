@@ -54,6 +54,8 @@
         if (event.clientX >= box.left && event.clientX < box.right && event.clientY >= box.top &&
             event.clientY < box.bottom) {
           page.deliver('vec_click', ['string'], [area.name]);
+        } else {
+          page.figure.update(true);
         }
       });
       canvas.addEventListener('pointercancel', (event) => {
@@ -68,6 +70,26 @@
         if (event.button === 1) event.preventDefault();
       });
       canvas.addEventListener('auxclick', (event) => event.preventDefault());
+    }
+
+    // The keyboard pointer's keys on a focused area; the rest (Tab, the teacher's keys, Ctrl
+    // and Alt with anything) stay the page's.
+    listenToPointerKeys(area) {
+      const page = this.page, codes = page.codes, named = page.rules.input.pointerKeys;
+      area.canvas.addEventListener('keydown', (event) => {
+        if (event.isComposing || event.ctrlKey || event.altKey || event.metaKey) return;
+        const key = event.key;
+        const code = Object.prototype.hasOwnProperty.call(named, key) ? named[key]
+          : /^[a-z]$/i.test(key) ? key.toUpperCase().charCodeAt(0) : 0;
+        if (!code) return;
+        const used = page.call('vec_pointer_key', 'number',
+          ['string', 'number', 'number', 'number'],
+          [area.name, code, codes.shiftCode(event), page.now()]);
+        if (!used) return;
+        event.preventDefault();
+        page.afterEvent();
+        page.figure.showPointer(area);
+      });
     }
 
     listenToTyping(element, info) {

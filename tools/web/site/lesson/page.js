@@ -18,6 +18,7 @@
       this.painter = new parts.Painter(this);
       this.presenter = new parts.Presenter(this);
       this.input = new parts.PageInput(this);
+      this.figure = new parts.FigureWords(this);
       this.window = new parts.LessonWindow(this);
       this.build();
       this.afterEvent();
@@ -66,6 +67,7 @@
         this.painter.repaint(false);
       }
       if (!this.testMode) this.boxes.show();
+      this.figure.update();
       this.presenter.reflect();
       this.schedule();
     }

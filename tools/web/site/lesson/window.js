@@ -70,10 +70,13 @@
       for (const info of design.canvases) {
         const area = this.addArea(info.name, 'surface');
         area.canvas.id = info.name;
-        area.canvas.setAttribute('role', 'img');
+        // A Tab stop its keyboard pointer answers (the arrows, Space, Enter and letters).
+        area.canvas.tabIndex = 0;
+        area.canvas.setAttribute('role', 'application');
         area.canvas.setAttribute('aria-label', '绘图区');
         if (design.description) area.canvas.setAttribute('aria-description', design.description);
         this.page.input.listenToPointer(area);
+        this.page.input.listenToPointerKeys(area);
       }
       // On the page in the order Tab reaches them; the design lists them rearmost first (the
       // style sheet puts frames behind the rest as the kit does: a z-index of each control's
@@ -83,6 +86,11 @@
       const tabOrder = JSON.parse(this.page.call('vec_tab_order', 'string', [], []));
       for (const name of tabOrder) this.addControl(byName.get(name));
       for (const boxes of design.readings) this.addReading(boxes);
+      // The surfaces come after the controls in Tab order, so the first focus and the controls'
+      // order stay as they were; the style sheet's z-index keeps them behind the controls.
+      const surfaces = this.areas.filter((area) => area !== this.windowArea);
+      for (const area of surfaces) this.stage.append(area.canvas);
+      this.page.figure.build(this.stage, surfaces);
       return { design, room };
     }
 

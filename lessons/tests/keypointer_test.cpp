@@ -1,0 +1,74 @@
+// The keyboard pointer on a real window: key clicks on the surface give the dump the same
+// presses and drags give through the driver, and the figure's words reach the accessibility
+// tree after a drag and after an animation.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+#include <sstream>
+
+#include "kit/dump.h"
+#include "kit/qt/formwindow.h"
+#include "kit/qt/surfacewidget.h"
+#include "kit/scriptrunner.h"
+#include "lessons/lessons.h"
+
+namespace {
+
+std::string scripted(const char* lesson, const std::string& script) {
+  auto form = lessons::find(lesson)->makeForm();
+  std::ostringstream out;
+  kit::script::Runner runner(*form, out);
+  std::istringstream in(script);
+  EXPECT_FALSE(runner.run(in));
+  return out.str();
+}
+
+QStringList figureLines(QWidget* surface) {
+  QAccessibleInterface* access = QAccessible::queryAccessibleInterface(surface);
+  QStringList lines;
+  for (int i = 0; i < access->childCount(); ++i) lines << access->child(i)->text(QAccessible::Name);
+  return lines;
+}
+
+TEST(KeyPointer, KeysOnTheWindowDragAsTheMouseDoesAndTheWordsFollow) {
+  auto form = lessons::find("vecsub")->makeForm();
+  kitqt::FormWindow window(*form);
+  window.session().load();
+  window.syncWidgets();
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  auto* surface = window.findChild<kitqt::SurfaceWidget*>("Picture1");
+  surface->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(surface->hasFocus());
+  // From the middle (500, 500): two steps right, a press, a step up and a tenth left, let go.
+  QTest::keyClick(surface, Qt::Key_Right);
+  QTest::keyClick(surface, Qt::Key_Right);
+  QTest::keyClick(surface, Qt::Key_Space);
+  QTest::keyClick(surface, Qt::Key_Up);
+  QTest::keyClick(surface, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(surface, Qt::Key_Escape);
+  const std::string keyed = kit::dumpState(*form, {}) + "\n";
+  EXPECT_EQ(keyed, scripted("vecsub",
+                            "down 1 0 700 500\nmove 1 0 700 600\nmove 1 1 690 600\n"
+                            "click Picture1\ndump\n"));
+  EXPECT_TRUE(figureLines(surface).contains("向量 b：从 O(141,313) 到 B(690,600)"))
+      << figureLines(surface).join("|").toStdString();
+
+  // A brings the pointer to A's tip (not an arrowhead's end); a press there and a drag move it.
+  QTest::keyClick(surface, Qt::Key_A);
+  QTest::keyClick(surface, Qt::Key_Return);
+  QTest::keyClick(surface, Qt::Key_Down);
+  QTest::keyClick(surface, Qt::Key_Return);
+  EXPECT_TRUE(figureLines(surface).contains("向量 a：从 O(141,313) 到 A(384,597)"))
+      << figureLines(surface).join("|").toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
