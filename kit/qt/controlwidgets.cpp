@@ -14,6 +14,7 @@
 #include "kit/form.h"
 #include "kit/input.h"
 #include "kit/order.h"
+#include "numberpad.h"
 #include "qtlook.h"
 
 namespace kitqt {
@@ -156,6 +157,7 @@ QWidget* ControlWidgets::makeTextBox(kit::WindowControl& control, QWidget& windo
       deliver_([box, value = text.toStdString()] { box->type(value); });
     });
     edit->installEventFilter(this);
+    if (!box->readOnly) NumberPad::offer(*edit);  // numbers typed on a board without keys
     widget = edit;
   }
   dressTextBox(*widget, *box);

@@ -18,8 +18,8 @@
       this.painter = new parts.Painter(this);
       this.presenter = new parts.Presenter(this);
       this.input = new parts.PageInput(this);
-      // λ's box in vecscale takes a number that a board without a keyboard cannot type.
-      this.numberPad = program === 'vecscale' ? new parts.NumberPad(this) : null;
+      // For a line box the pupil types in (vecscale's λ): a board without keys cannot type it.
+      this.numberPad = new parts.NumberPad(this);
       this.window = new parts.LessonWindow(this);
       this.build();
       this.afterEvent();
