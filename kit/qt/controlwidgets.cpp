@@ -15,6 +15,7 @@
 #include "kit/input.h"
 #include "kit/names.h"
 #include "kit/order.h"
+#include "numberpad.h"
 #include "qtlook.h"
 #include "readastext.h"
 
@@ -193,6 +194,7 @@ QWidget* ControlWidgets::makeTextBox(kit::WindowControl& control, QWidget& windo
       deliver_([box, value = text.toStdString()] { box->type(value); });
     });
     edit->installEventFilter(this);
+    if (!box->readOnly) NumberPad::offer(*edit);  // numbers typed on a board without keys
     widget = edit;
   }
   dressTextBox(*widget, *box);

@@ -6,8 +6,11 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTextEdit>
 #include <QtMath>
 #include <cmath>
@@ -201,6 +204,41 @@ TEST(Presenter, TheBarTakesItsOwnStripAndAPauseLeavesNoTimerWaking) {
   window.faster();
   window.faster();
   EXPECT_EQ(window.session().speed(), 2.0);
+}
+
+TEST(NumberPad, ATouchOnTheBoxBringsItAndItsKeysTypeAsTheKeyboardDoes) {
+  kit::Form form("test", 3000, 3000);
+  kit::TextBox box(form, "Text1");
+  std::vector<std::string> changes;
+  std::vector<int> keys;
+  box.onChange = [&] { changes.push_back(box.Text()); };
+  box.onKeyDown = [&](int code) { keys.push_back(code); };
+  kitqt::FormWindow window(form);
+  window.start();
+  auto* line = window.findChild<QLineEdit*>("Text1");
+  ASSERT_NE(line, nullptr);
+  auto* pad = line->findChild<QWidget*>("NumberPad");
+  ASSERT_NE(pad, nullptr);
+  const auto touch = [&](QWidget& target, const QPointingDevice* device) {
+    const QPointF at(2, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, target.mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier, device);
+    QCoreApplication::sendEvent(&target, &press);
+  };
+  touch(*line, QPointingDevice::primaryPointingDevice());  // the mouse: no pad
+  EXPECT_FALSE(pad->isVisible());
+  touch(*line, QTest::createTouchDevice());
+  EXPECT_TRUE(pad->isVisible());
+  const auto key = [&](const char* label) {
+    for (auto* button : pad->findChildren<QPushButton*>())
+      if (button->text() == QString::fromUtf8(label)) button->click();
+  };
+  for (const char* label : {"-", "1", ".", "5", "←", "2", "确定"}) key(label);
+  EXPECT_EQ(changes, (std::vector<std::string>{"-", "-1", "-1.", "-1.5", "-1.", "-1.2"}));
+  EXPECT_EQ(keys.back(), 13);
+  EXPECT_EQ(keys.size(), 7u);
+  touch(window, QTest::createTouchDevice());  // the lesson touched elsewhere
+  EXPECT_FALSE(pad->isVisible());
 }
 
 bool resolvesWithin(const kit::Font& font, const QStringList& acceptable) {

@@ -113,6 +113,7 @@
         if (event.isComposing || control().composing) return;
         typed();
       });
+      if (page.numberPad && !info.multiLine && !info.readOnly) page.numberPad.offer(element);
       element.addEventListener('keydown', (event) => {
         if (event.isComposing || event.keyCode === 229) return;
         page.deliver('vec_key', ['string', 'number'], [info.name, page.codes.keyCode(event)]);

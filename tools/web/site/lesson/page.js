@@ -19,6 +19,8 @@
       this.presenter = new parts.Presenter(this);
       this.input = new parts.PageInput(this);
       this.figure = new parts.FigureWords(this);
+      // For a line box the pupil types in (vecscale's λ): a board without keys cannot type it.
+      this.numberPad = new parts.NumberPad(this);
       this.window = new parts.LessonWindow(this);
       this.build();
       this.afterEvent();
