@@ -27,9 +27,11 @@ struct Window {
   kitqt::FormWindow window;
 };
 
-// Every name and role under an accessible interface.
+// Every name and role under an accessible interface, less the figure's words under the drawing
+// surface (which read the clock too, among the figure's lines).
 void collect(QAccessibleInterface* node, std::vector<std::pair<QAccessible::Role, QString>>& out) {
   out.emplace_back(node->role(), node->text(QAccessible::Name));
+  if (node->role() == QAccessible::Canvas) return;
   for (int i = 0; i < node->childCount(); ++i)
     if (QAccessibleInterface* child = node->child(i)) collect(child, out);
 }
