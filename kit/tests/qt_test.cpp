@@ -14,6 +14,7 @@
 #include <QTextEdit>
 #include <QtMath>
 #include <cmath>
+#include <memory>
 
 #include "kit/axes.h"
 #include "kit/controls.h"
@@ -227,7 +228,8 @@ TEST(NumberPad, ATouchOnTheBoxBringsItAndItsKeysTypeAsTheKeyboardDoes) {
   };
   touch(*line, QPointingDevice::primaryPointingDevice());  // the mouse: no pad
   EXPECT_FALSE(pad->isVisible());
-  touch(*line, QTest::createTouchDevice());
+  const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());  // ours to delete
+  touch(*line, screen.get());
   EXPECT_TRUE(pad->isVisible());
   const auto key = [&](const char* label) {
     for (auto* button : pad->findChildren<QPushButton*>())
@@ -237,7 +239,7 @@ TEST(NumberPad, ATouchOnTheBoxBringsItAndItsKeysTypeAsTheKeyboardDoes) {
   EXPECT_EQ(changes, (std::vector<std::string>{"-", "-1", "-1.", "-1.5", "-1.", "-1.2"}));
   EXPECT_EQ(keys.back(), 13);
   EXPECT_EQ(keys.size(), 7u);
-  touch(window, QTest::createTouchDevice());  // the lesson touched elsewhere
+  touch(window, screen.get());  // the lesson touched elsewhere
   EXPECT_FALSE(pad->isVisible());
 }
 
