@@ -110,15 +110,34 @@ class WebKitPage extends W3CInput {
     PNG.bitblt(whole, part, x, y, width, height, 0, 0);
     return PNG.sync.write(part);
   }
-  // The window made so that its page is width × height (MiniBrowser's frame around it counts
-  // in the window's size).
+  // The window made so that its page is width × height. MiniBrowser's frame around the page
+  // counts in the window's size, and the window takes its new size a little later than asked:
+  // the page is read until it has that size, and the frame measured from what it got.
   async setViewport({ width, height }) {
     this.size = { width, height };
-    const rect = (w, h) => this.session.call('POST', `${this.where}/window/rect`, { width: w, height: h });
-    await rect(width, height);
-    const [innerWidth, innerHeight] = await this.evaluate(() => [window.innerWidth, window.innerHeight]);
-    if (innerWidth !== width || innerHeight !== height)
-      await rect(2 * width - innerWidth, 2 * height - innerHeight);
+    const inner = () => this.evaluate(() => [window.innerWidth, window.innerHeight]);
+    const settled = async () => {
+      let last = await inner();
+      for (let read = 0; read < 40; ++read) {
+        await new Promise((resolve) => setTimeout(resolve, 25));
+        const now = await inner();
+        if (now[0] === width && now[1] === height) return now;
+        if (read >= 3 && now[0] === last[0] && now[1] === last[1]) return now;
+        last = now;
+      }
+      return last;
+    };
+    this.frame ??= { width: 0, height: 0 };
+    for (let attempt = 0; attempt < 4; ++attempt) {
+      await this.session.call('POST', `${this.where}/window/rect`,
+        { width: width + this.frame.width, height: height + this.frame.height });
+      const [w, h] = await settled();
+      if (w === width && h === height) return;
+      const outer = await this.session.call('GET', `${this.where}/window/rect`);
+      this.frame = { width: Math.max(0, outer.width - w), height: Math.max(0, outer.height - h) };
+    }
+    const [w, h] = await inner();
+    throw new Error(`webkit: the page is ${w}×${h}, not the ${width}×${height} asked for`);
   }
   close() {
     return this.session.call('DELETE', this.where);
