@@ -14,6 +14,7 @@
       this.codes = parts.inputCodes(rules.input);
       this.testMode = parts.testHook.on;
       this.frame = 0;  // the animation frame asked for, if any
+      this.figureReady = false;  // the figure's words are read once the first frame is painted
       this.wrapped = new Map();
       this.painter = new parts.Painter(this);
       this.presenter = new parts.Presenter(this);
@@ -24,6 +25,12 @@
       this.window = new parts.LessonWindow(this);
       this.build();
       this.afterEvent();
+      // The figure's words are for the keyboard and screen readers, not for the first frame:
+      // they are read after it has been painted (their text costs layout).
+      this.figureShown = parts.afterFirstFrame().then(() => {
+        this.figureReady = true;
+        this.figure.update();
+      });
     }
 
     // The module's functions, each wrapped once: a frame calls a dozen of them.
@@ -69,7 +76,7 @@
         this.painter.repaint(false);
       }
       if (!this.testMode) this.boxes.show();
-      this.figure.update();
+      if (this.figureReady) this.figure.update();
       this.presenter.reflect();
       this.schedule();
     }
@@ -103,7 +110,7 @@
     // hook is there from then on.
     whenShown() {
       const fonts = doc.fonts ? doc.fonts.ready : Promise.resolve();
-      return Promise.all([parts.picturesLoaded(), fonts]).then(() => {
+      return Promise.all([parts.picturesLoaded(), fonts, this.figureShown]).then(() => {
         if (this.painter.stale || !doc.fonts) this.painter.repaint(true);
         if (this.testMode) parts.testHook.expose(this);
       });

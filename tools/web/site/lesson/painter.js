@@ -160,5 +160,5 @@
     fill('#e3e3e3', width - b, b - half, half, height - b);
   }
 
-  Object.assign(parts, { Painter, image, picturesLoaded });
+  Object.assign(parts, { Painter, image, picturesLoaded, afterFirstFrame });
 })(window);
