@@ -1,6 +1,6 @@
 """The lessons' faces for the site, as WOFF2 subsets of Debian's fonts (run by fonts.sh).
 
-  fonts.py ROOT LESSONS FONTS_DIR   writes the subsets, fonts.css and the licences into FONTS_DIR,
+  fonts.py ROOT LESSONS FONTS_DIR   writes fonts.css (every subset in it) and the licences into FONTS_DIR,
                                     and a style sheet of its own for each page (PAGE.css)
   fonts.py ROOT LESSONS --chars     prints the characters the lessons can show, one line
 
@@ -313,7 +313,6 @@ def build(root, lessons, out_dir):
         rename(font, family, shown)
         data, kept = subset_face(font, chars, notice)
         covered |= set(kept)
-        write(os.path.join(out_dir, out_name), data)
         css += face_rule(shown, weight, data)
         made.append((out_name, family, weight, package_line, copyright_notice, len(data), len(kept)))
         shown_as[out_name] = shown
@@ -333,8 +332,8 @@ def build(root, lessons, out_dir):
     def header(faces_of):
         lines = []
         for out_name, family, weight, package_line, copyright_notice, _, _ in faces_of:
-            lines += textwrap.wrap(f'{out_name} (in fonts.css as "{shown_as[out_name]}" {weight}): {family} '
-                                   f"from Debian's {package_line}.", 78)
+            lines += textwrap.wrap(f'"{shown_as[out_name]}" {weight} (in fonts.css and the pages\' sheets): '
+                                   f"{family} from Debian's {package_line}.", 78)
             for paragraph in filter(str.strip, copyright_notice.splitlines()):
                 lines += textwrap.wrap(paragraph, 78, initial_indent="  ", subsequent_indent="  ")
         lines += [""] + textwrap.wrap(

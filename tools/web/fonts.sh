@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# fonts.sh SITE_DIR: writes SITE_DIR/fonts/: WOFF2 subsets of the lessons' faces (AR PL UMing CN,
-# AR PL UKai CN, Liberation Serif regular and bold, the last named Vectors Serif) cut from
-# Debian's font packages to the characters the lessons of SITE_DIR/lessons.json can show, fonts.css with each embedded
-# as a data: URL (so a page opened from file:// has them), and the fonts' licences. Installs
+# fonts.sh SITE_DIR: writes SITE_DIR/fonts/: fonts.css with WOFF2 subsets of the lessons' faces
+# (AR PL UMing CN, AR PL UKai CN, Liberation Serif regular and bold, the last named Vectors Serif)
+# cut from Debian's font packages to the characters the lessons of SITE_DIR/lessons.json can
+# show, each embedded as a data: URL (so a page opened from file:// has them; no page reads a
+# font file of its own), each page's own sheet, and the fonts' licences. Installs
 # Debian's fontTools, brotli and the fonts when missing; safe to run again. Same sources and
 # fonts, same bytes. Prints the sizes.
 set -euo pipefail

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # fonts_test.sh BUILD_DIR: tools/web/fonts.sh twice gives the same bytes; each subset keeps exactly
 # the needed characters its font has, and together they have all of them and every character the
-# lessons of BUILD_DIR/lessons.json show while BUILD_DIR's vecprobe plays their screenshot scripts; fonts.css names the three
-# families with the right files embedded; each lesson's own sheet has what that lesson shows; the
+# lessons of BUILD_DIR/lessons.json show while BUILD_DIR's vecprobe plays their screenshot scripts; fonts.css has the three
+# families' four faces and nothing else is beside it; each lesson's own sheet has what that lesson shows; the
 # licences are beside them.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../../.." && pwd)"
@@ -32,18 +32,6 @@ from fontTools.ttLib import TTFont
 
 failures = []
 needed = set(fonts.needed_characters(root, texts=fonts.list_texts(fonts.read_lessons(lessons))))
-have = set()
-for family, weight, package, file_name, out_name, _ in fonts.FACES:
-    subset = set(map(chr, TTFont(os.path.join(fonts_dir, out_name)).getBestCmap()))
-    original = fonts.open_face(family, weight, fonts.package_file(package, file_name))
-    wanted = needed & set(map(chr, original.getBestCmap()))
-    if subset != wanted:
-        failures.append(f"{out_name} lacks {''.join(sorted(wanted - subset))!r}, "
-                        f"has more: {''.join(sorted(subset - wanted))!r}")
-    have |= subset
-if needed - have:
-    failures.append(f"no face has {''.join(sorted(needed - have))!r}")
-
 def strings(value):
     if isinstance(value, str):
         yield value
@@ -72,6 +60,24 @@ def sheet(name):
 def characters(woff2):
     return set(map(chr, TTFont(io.BytesIO(woff2)).getBestCmap()))
 
+# Each face of fonts.css keeps exactly the needed characters its font has.
+all_faces = sheet("fonts.css")
+have = set()
+for family, weight, package, file_name, _, shown_as in fonts.FACES:
+    key = f"{shown_as} {weight}"
+    if key not in all_faces:
+        failures.append(f"fonts.css lacks {key}")
+        continue
+    subset = characters(all_faces[key])
+    original = fonts.open_face(family, weight, fonts.package_file(package, file_name))
+    wanted = needed & set(map(chr, original.getBestCmap()))
+    if subset != wanted:
+        failures.append(f"{key} lacks {''.join(sorted(wanted - subset))!r}, "
+                        f"has more: {''.join(sorted(subset - wanted))!r}")
+    have |= subset
+if needed - have:
+    failures.append(f"no face has {''.join(sorted(needed - have))!r}")
+
 shown = set()
 for path in dumps:
     program = os.path.basename(path).split(".")[0]
@@ -93,16 +99,12 @@ for path in dumps:
 if shown - have:
     failures.append(f"the lessons show {''.join(sorted(shown - have))!r}, which no face has")
 
-files = {"AR PL UMing CN 400": "uming-cn.woff2", "AR PL UKai CN 400": "ukai-cn.woff2",
-         "Vectors Serif 400": "vectors-serif-regular.woff2",
-         "Vectors Serif 700": "vectors-serif-bold.woff2"}
-found = sheet("fonts.css")
-if sorted(found) != sorted(files):
-    failures.append(f"fonts.css has {sorted(found)}, not {sorted(files)}")
-for key, file_name in files.items():
-    with open(os.path.join(fonts_dir, file_name), "rb") as woff2:
-        if key in found and found[key] != woff2.read():
-            failures.append(f"fonts.css embeds for {key} something other than {file_name}")
+faces = sorted(f"{shown_as} {weight}" for _, weight, _, _, _, shown_as in fonts.FACES)
+if sorted(all_faces) != faces:
+    failures.append(f"fonts.css has {sorted(all_faces)}, not {faces}")
+stray = [name for name in os.listdir(fonts_dir) if not name.endswith((".css", ".txt"))]
+if stray:
+    failures.append(f"the fonts folder holds files no page reads: {stray}")
 
 for file_name, phrase in [("LICENSE-arphic.txt", "ARPHIC PUBLIC LICENSE"),
                           ("LICENSE-liberation.txt", "SIL OPEN FONT LICENSE Version 1.1")]:
