@@ -120,6 +120,13 @@ Decimal shortestDecimal(T value) {
   return found;
 }
 
+// The digits of a whole number's text, without its trailing zeros.
+Decimal wholeDecimal(const std::string& text) {
+  Decimal d{text, static_cast<int>(text.size()) - 1};
+  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  return d;
+}
+
 std::string exponentText(int exponent) {
   const std::string digits = std::to_string(std::abs(exponent));
   return std::string("e") + (exponent < 0 ? "-" : "+") + (digits.size() < 2 ? "0" : "") + digits;
@@ -133,7 +140,13 @@ std::string shortest(T value) {
   if (value == 0) return sign + "0";
   const ClassicLocale classic;
   const T magnitude = std::fabs(value);
-  const Decimal d = shortestDecimal(magnitude);
+  // Below 2^digits every whole number is exact, so no shorter decimal reads back as it: its own
+  // digits are the shortest, and the search (a dozen printf and strtod) is skipped. Most numbers
+  // the lessons write are whole.
+  const bool whole = magnitude < std::ldexp(T(1), std::numeric_limits<T>::digits) &&
+                     magnitude == std::floor(magnitude);
+  const std::string wholeText = whole ? std::to_string(static_cast<long long>(magnitude)) : "";
+  const Decimal d = whole ? wholeDecimal(wholeText) : shortestDecimal(magnitude);
   const int count = static_cast<int>(d.digits.size());
   const int e = d.exponent;
   const std::string scientific =
@@ -142,6 +155,7 @@ std::string shortest(T value) {
   if (plainLength > static_cast<int>(scientific.size())) return sign + scientific;
   if (e >= count - 1) {
     // A whole number is written with the digits of its exact value, as printf's %f does.
+    if (whole) return sign + wholeText;
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.0f", static_cast<double>(magnitude));
     return sign + buffer;
