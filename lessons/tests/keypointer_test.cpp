@@ -65,6 +65,37 @@ TEST(KeyPointer, KeysOnTheWindowDragAsTheMouseDoesAndTheWordsFollow) {
       << figureLines(surface).join("|").toStdString();
 }
 
+TEST(KeyPointer, TheWordsFollowAnAnimationToItsEnd) {
+  auto form = lessons::find("vecsub")->makeForm();
+  kitqt::FormWindow window(*form);
+  window.session().load();
+  window.syncWidgets();
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.start();
+  auto* surface = window.findChild<kitqt::SurfaceWidget*>("Picture1");
+  const QStringList before = figureLines(surface);
+  QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+  // Stepped to the end on the lesson's clock, as the teacher's F9 does.
+  window.togglePause();
+  const auto running = [&] {
+    return kit::dumpState(*form, {}).find("\"Enabled\":true") != std::string::npos;
+  };
+  QStringList said;
+  for (int steps = 0; steps < 20000 && running(); ++steps) {
+    window.stepOnce();
+    if (const std::string& words = surface->figure().announcement(); !words.empty())
+      said << QString::fromStdString(words);
+  }
+  ASSERT_FALSE(running());
+  const QString drawn = QStringLiteral("向量 a-b：从 B(768,313) 到 A(384,697)");
+  EXPECT_FALSE(before.contains(drawn));
+  EXPECT_TRUE(figureLines(surface).contains(drawn)) << figureLines(surface).join("|").toStdString();
+  // Said once, when the drawing ended, not at every tick.
+  ASSERT_EQ(said.size(), 1) << said.join(" / ").toStdString();
+  EXPECT_TRUE(said[0].contains(drawn)) << said[0].toStdString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
