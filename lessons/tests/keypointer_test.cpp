@@ -1,6 +1,6 @@
-// The keyboard pointer on a real window: key clicks on the surface give the dump the same
-// presses and drags give through the driver, and the figure's words reach the accessibility
-// tree after a drag and after an animation.
+// Keys on a real window: the keyboard pointer's on the surface give the dump the same presses
+// and drags give through the driver, the figure's words reach the accessibility tree after a
+// drag and after an animation, and the presenter's keys pause, step, go back and play again.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -94,6 +94,34 @@ TEST(KeyPointer, TheWordsFollowAnAnimationToItsEnd) {
   // Said once, when the drawing ended, not at every tick.
   ASSERT_EQ(said.size(), 1) << said.join(" / ").toStdString();
   EXPECT_TRUE(said[0].contains(drawn)) << said[0].toStdString();
+}
+
+TEST(PresenterKeys, PauseStepBackAndReplayByTheirKeys) {
+  auto form = lessons::find("vecsub")->makeForm();
+  kitqt::FormWindow window(*form);
+  window.session().load();
+  window.syncWidgets();
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.start();
+  const auto dump = [&] { return kit::dumpState(*form, {}); };
+  QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+  const std::string clicked = dump();
+  QTest::keyClick(&window, Qt::Key_F8);
+  ASSERT_TRUE(window.session().paused());
+  std::vector<std::string> steps = {dump()};
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(&window, Qt::Key_F9);
+    steps.push_back(dump());
+  }
+  EXPECT_NE(steps[4], steps[2]);
+  QTest::keyClick(&window, Qt::Key_F7);
+  QTest::keyClick(&window, Qt::Key_F7);
+  EXPECT_EQ(dump(), steps[2]);
+  QTest::keyClick(&window, Qt::Key_PageUp, Qt::ShiftModifier);  // a presenter's "previous"
+  EXPECT_EQ(dump(), steps[1]);
+  QTest::keyClick(&window, Qt::Key_F6);
+  EXPECT_EQ(dump(), clicked);
 }
 
 }  // namespace
