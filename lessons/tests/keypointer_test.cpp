@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <memory>
 #include <sstream>
 
 #include "kit/dump.h"
@@ -32,12 +33,21 @@ QStringList figureLines(QWidget* surface) {
   return lines;
 }
 
+// vecsub's real window, loaded and shown as the program opens it.
+struct VecsubWindow {
+  std::unique_ptr<kit::Form> form = lessons::find("vecsub")->makeForm();
+  kitqt::FormWindow window{*form};
+  VecsubWindow() {
+    window.session().load();
+    window.syncWidgets();
+    window.show();
+  }
+};
+
 TEST(KeyPointer, KeysOnTheWindowDragAsTheMouseDoesAndTheWordsFollow) {
-  auto form = lessons::find("vecsub")->makeForm();
-  kitqt::FormWindow window(*form);
-  window.session().load();
-  window.syncWidgets();
-  window.show();
+  VecsubWindow open;
+  auto& form = open.form;
+  auto& window = open.window;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   auto* surface = window.findChild<kitqt::SurfaceWidget*>("Picture1");
   surface->setFocus(Qt::TabFocusReason);
@@ -66,11 +76,9 @@ TEST(KeyPointer, KeysOnTheWindowDragAsTheMouseDoesAndTheWordsFollow) {
 }
 
 TEST(KeyPointer, TheWordsFollowAnAnimationToItsEnd) {
-  auto form = lessons::find("vecsub")->makeForm();
-  kitqt::FormWindow window(*form);
-  window.session().load();
-  window.syncWidgets();
-  window.show();
+  VecsubWindow open;
+  auto& form = open.form;
+  auto& window = open.window;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   window.start();
   auto* surface = window.findChild<kitqt::SurfaceWidget*>("Picture1");
@@ -97,11 +105,9 @@ TEST(KeyPointer, TheWordsFollowAnAnimationToItsEnd) {
 }
 
 TEST(PresenterKeys, PauseStepBackAndReplayByTheirKeys) {
-  auto form = lessons::find("vecsub")->makeForm();
-  kitqt::FormWindow window(*form);
-  window.session().load();
-  window.syncWidgets();
-  window.show();
+  VecsubWindow open;
+  auto& form = open.form;
+  auto& window = open.window;
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   window.start();
   const auto dump = [&] { return kit::dumpState(*form, {}); };
